@@ -1,0 +1,12 @@
+#include "placement/form1.h"
+
+namespace game {
+
+// The design state of the placement screen. (Filled in with the placement screen.)
+void Form1::layOut() {
+    setCaption("Бурунцы: волноборье");
+    setClientSize(11880, 8985);
+    setBackColour(0x808000);
+}
+
+}  // namespace game
