@@ -20,13 +20,13 @@ class Control;
 class Timer;
 
 class FormObserver {
-public:
+  public:
     virtual ~FormObserver() = default;
     virtual void formChanged() = 0;  // shown, hidden, caption or colour changed
 };
 
 class Form {
-public:
+  public:
     Form(Application& app, std::string name);
     virtual ~Form() = default;
     Form(const Form&) = delete;
@@ -37,7 +37,7 @@ public:
 
     const std::string& caption() const { return caption_; }
     void setCaption(std::string c);
-    int clientWidth() const { return clientWidth_; }   // twips
+    int clientWidth() const { return clientWidth_; }    // twips
     int clientHeight() const { return clientHeight_; }  // twips
     void setClientSize(int widthTwips, int heightTwips);
     std::optional<Colour> backColour() const { return back_; }
@@ -61,7 +61,7 @@ public:
 
     void setObserver(FormObserver* o) { observer_ = o; }
 
-private:
+  private:
     friend class Control;
     friend class Timer;
     void adopt(Control& c) { controls_.push_back(&c); }

@@ -23,7 +23,7 @@
 namespace support {
 
 class TestRandom final : public ui::Random {
-public:
+  public:
     void script(const std::vector<double>& numbers);
     // When the script is used up, draw from the program's own source instead of failing.
     void freeRun(bool on = true) { freeRun_ = on; }
@@ -32,7 +32,7 @@ public:
     std::size_t taken() const { return taken_; }
     std::size_t remaining() const { return script_.size(); }
 
-private:
+  private:
     std::deque<double> script_;
     ui::DefaultRandom engine_;
     bool freeRun_ = false;
@@ -40,10 +40,12 @@ private:
 };
 
 // r for which the whole part of n * r is exactly k (safe from rounding).
-inline double pick(int k, int n) { return (k + 0.5) / n; }
+inline double pick(int k, int n) {
+    return (k + 0.5) / n;
+}
 
 class ScriptedPlatform final : public ui::Platform {
-public:
+  public:
     struct Question {
         std::string text;
         std::string title;
@@ -69,7 +71,7 @@ void setPlayerFleet(game::Module1& m, const Fleet& fleet);
 void setComputerFleet(game::Module1& m, const Fleet& fleet);
 
 class GameTest : public ::testing::Test {
-protected:
+  protected:
     ui::ManualClock clock;
     TestRandom random;
     ScriptedPlatform platform;
