@@ -18,7 +18,7 @@ class Game;
 struct Module1;
 
 class Form1 final : public ui::Form {
-  public:
+public:
     explicit Form1(Game& game);
 
     // Shown controls.
@@ -71,7 +71,7 @@ class Form1 final : public ui::Form {
 
     Game& game() const { return game_; }
 
-  private:
+private:
     void layOut();
     void chooseShipType(int row);
 

@@ -11,7 +11,7 @@ namespace game {
 class Game;
 
 class Form3 final : public ui::Form {
-  public:
+public:
     explicit Form3(Game& game);
 
     ui::Label Label1;
@@ -29,7 +29,7 @@ class Form3 final : public ui::Form {
     void Command2_Click();
     void Timer1_Timer();
 
-  private:
+private:
     void showResult();
     Game& game_;
 };

@@ -10,7 +10,7 @@ namespace game {
 class Game;
 
 class Form4 final : public ui::Form {
-  public:
+public:
     explicit Form4(Game& game);
 
     ui::Image Image1;
@@ -22,7 +22,7 @@ class Form4 final : public ui::Form {
     void Label1_Click();
     void Timer1_Timer();
 
-  private:
+private:
     Game& game_;
 };
 

@@ -20,7 +20,7 @@ class Form3;
 class Form4;
 
 class Game {
-  public:
+public:
     explicit Game(ui::Application& app);
     ~Game();
     Game(const Game&) = delete;
@@ -39,7 +39,7 @@ class Game {
     Form4& form4() { return *form4_; }
     std::vector<ui::Form*> forms();
 
-  private:
+private:
     ui::Application& app_;
     Module1 module1_;
     std::unique_ptr<Form1> form1_;

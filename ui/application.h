@@ -22,7 +22,7 @@ enum class Answer { Yes, No };
 
 // What the windowing toolkit must provide beyond drawing.
 class Platform {
-  public:
+public:
     virtual ~Platform() = default;
     // A modal question box: the text, the title, a question icon, Yes and No with Yes the
     // default; closing it without an answer counts as No.
@@ -32,7 +32,7 @@ class Platform {
 };
 
 class Application {
-  public:
+public:
     Application(Clock& clock, Random& random, Platform& platform);
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -60,17 +60,17 @@ class Application {
     // A scope in which handlers run; ticks wait until it ends. The painting layer wraps every
     // click it delivers in one.
     class HandlerScope {
-      public:
+    public:
         explicit HandlerScope(Application& app) : app_(app) { ++app_.handlerDepth_; }
         ~HandlerScope() { --app_.handlerDepth_; }
         HandlerScope(const HandlerScope&) = delete;
         HandlerScope& operator=(const HandlerScope&) = delete;
 
-      private:
+    private:
         Application& app_;
     };
 
-  private:
+private:
     friend class Timer;
     void enrol(Timer& t);
     void withdraw(Timer& t);

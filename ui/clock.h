@@ -9,26 +9,26 @@ namespace ui {
 using Millis = std::int64_t;
 
 class Clock {
-  public:
+public:
     virtual ~Clock() = default;
     virtual Millis now() const = 0;
 };
 
 class SteadyClock final : public Clock {
-  public:
+public:
     SteadyClock();
     Millis now() const override;
 
-  private:
+private:
     Millis origin_;
 };
 
 class ManualClock final : public Clock {
-  public:
+public:
     Millis now() const override { return now_; }
     void set(Millis t) { now_ = t; }
 
-  private:
+private:
     Millis now_ = 0;
 };
 

@@ -23,13 +23,13 @@ class Form;
 enum class Kind { Label, TextBox, CommandButton, Image, PictureBox, Frame };
 
 class ControlObserver {
-  public:
+public:
     virtual ~ControlObserver() = default;
     virtual void controlChanged() = 0;
 };
 
 class Control {
-  public:
+public:
     Control(Form& form, std::string name, Kind kind);
     virtual ~Control() = default;
     Control(const Control&) = delete;
@@ -67,11 +67,11 @@ class Control {
 
     void setObserver(ControlObserver* o) { observer_ = o; }
 
-  protected:
+protected:
     void changed();
     std::function<void()> onClick_;
 
-  private:
+private:
     Form& form_;
     std::string name_;
     Kind kind_;
@@ -85,7 +85,7 @@ class Control {
 };
 
 class Label final : public Control {
-  public:
+public:
     Label(Form& form, std::string name) : Control(form, std::move(name), Kind::Label) {}
 
     const std::string& caption() const { return caption_; }
@@ -96,14 +96,14 @@ class Label final : public Control {
     bool opaque() const { return opaque_; }
     void setOpaque(bool o);
 
-  private:
+private:
     std::string caption_;
     Align align_ = Align::Left;
     bool opaque_ = true;
 };
 
 class TextBox final : public Control {
-  public:
+public:
     TextBox(Form& form, std::string name) : Control(form, std::move(name), Kind::TextBox) {}
 
     const std::string& text() const { return text_; }
@@ -114,13 +114,13 @@ class TextBox final : public Control {
 
     void setChangeHandler(std::function<void()> handler) { onChange_ = std::move(handler); }
 
-  private:
+private:
     std::string text_;
     std::function<void()> onChange_;
 };
 
 class CommandButton final : public Control {
-  public:
+public:
     CommandButton(Form& form, std::string name)
         : Control(form, std::move(name), Kind::CommandButton) {}
 
@@ -129,12 +129,12 @@ class CommandButton final : public Control {
     // The programmatic press: runs the click handler now, before the caller goes on.
     void press() { click(); }
 
-  private:
+private:
     std::string caption_;
 };
 
 class Image final : public Control {
-  public:
+public:
     Image(Form& form, std::string name) : Control(form, std::move(name), Kind::Image) {}
 
     const Picture& picture() const { return picture_; }
@@ -143,31 +143,31 @@ class Image final : public Control {
     bool stretch() const { return stretch_; }
     void setStretch(bool s);
 
-  private:
+private:
     Picture picture_;
     bool stretch_ = false;
 };
 
 class PictureBox final : public Control {
-  public:
+public:
     PictureBox(Form& form, std::string name) : Control(form, std::move(name), Kind::PictureBox) {}
 
     // Drawn unscaled at the top left of the inner area, inside a sunken border.
     const Picture& picture() const { return picture_; }
     void setPicture(Picture p);
 
-  private:
+private:
     Picture picture_;
 };
 
 class Frame final : public Control {
-  public:
+public:
     Frame(Form& form, std::string name) : Control(form, std::move(name), Kind::Frame) {}
 
     const std::string& caption() const { return caption_; }
     void setCaption(std::string c);
 
-  private:
+private:
     std::string caption_;
 };
 

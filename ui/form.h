@@ -20,13 +20,13 @@ class Control;
 class Timer;
 
 class FormObserver {
-  public:
+public:
     virtual ~FormObserver() = default;
     virtual void formChanged() = 0;  // shown, hidden, caption or colour changed
 };
 
 class Form {
-  public:
+public:
     Form(Application& app, std::string name);
     virtual ~Form() = default;
     Form(const Form&) = delete;
@@ -61,7 +61,7 @@ class Form {
 
     void setObserver(FormObserver* o) { observer_ = o; }
 
-  private:
+private:
     friend class Control;
     friend class Timer;
     void adopt(Control& c) { controls_.push_back(&c); }

@@ -16,7 +16,7 @@ struct PictureSource {
 };
 
 class Picture {
-  public:
+public:
     Picture() = default;
 
     // Every call makes a new picture object, even for the same resource: two image controls
@@ -34,7 +34,7 @@ class Picture {
 
     friend bool operator==(const Picture& a, const Picture& b) { return a.source_ == b.source_; }
 
-  private:
+private:
     std::shared_ptr<const PictureSource> source_;
 };
 

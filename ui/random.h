@@ -10,7 +10,7 @@
 namespace ui {
 
 class Random {
-  public:
+public:
     virtual ~Random() = default;
     virtual double next() = 0;
 };
@@ -22,18 +22,18 @@ int wholePartOf(Random& random, int n);
 // The program's source: a fully specified engine with a fixed seed, so the sequence is the
 // same with every standard library. r is built from the top 53 bits and is never 1.0.
 class DefaultRandom final : public Random {
-  public:
+public:
     static constexpr std::uint64_t kSeed = 20261210;
     double next() override;
 
-  private:
+private:
     std::mt19937_64 engine_{kSeed};
 };
 
 // For tests: returns the given numbers in order and throws std::logic_error when they run
 // out, so a test that expects a number of draws learns at once when more are taken.
 class ScriptedRandom final : public Random {
-  public:
+public:
     ScriptedRandom() = default;
     explicit ScriptedRandom(std::vector<double> numbers) : numbers_(std::move(numbers)) {}
 
@@ -46,7 +46,7 @@ class ScriptedRandom final : public Random {
     std::size_t taken() const { return taken_; }
     std::size_t remaining() const { return numbers_.size() - taken_; }
 
-  private:
+private:
     std::vector<double> numbers_;
     std::size_t taken_ = 0;
 };

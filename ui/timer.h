@@ -19,7 +19,7 @@ namespace ui {
 class Form;
 
 class Timer {
-  public:
+public:
     Timer(Form& form, std::string name, int intervalMs);
     ~Timer();
     Timer(const Timer&) = delete;
@@ -36,7 +36,7 @@ class Timer {
     // When the next tick falls due, if the timer runs.
     std::optional<Millis> due() const { return due_; }
 
-  private:
+private:
     friend class Application;
     friend class Form;
 

@@ -17,7 +17,7 @@
 namespace qtsupport {
 
 class QtGameTest : public ::testing::Test {
-  protected:
+protected:
     QtGameTest();
     ~QtGameTest() override;
 

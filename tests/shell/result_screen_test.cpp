@@ -8,7 +8,7 @@ namespace {
 using support::GameTest;
 
 class ResultTest : public GameTest {
-  protected:
+protected:
     void finishWith(int itog) {
         m().Itog = itog;
         f3().show();

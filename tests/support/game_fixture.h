@@ -23,7 +23,7 @@
 namespace support {
 
 class TestRandom final : public ui::Random {
-  public:
+public:
     void script(const std::vector<double>& numbers);
     // When the script is used up, draw from the program's own source instead of failing.
     void freeRun(bool on = true) { freeRun_ = on; }
@@ -32,7 +32,7 @@ class TestRandom final : public ui::Random {
     std::size_t taken() const { return taken_; }
     std::size_t remaining() const { return script_.size(); }
 
-  private:
+private:
     std::deque<double> script_;
     ui::DefaultRandom engine_;
     bool freeRun_ = false;
@@ -45,7 +45,7 @@ inline double pick(int k, int n) {
 }
 
 class ScriptedPlatform final : public ui::Platform {
-  public:
+public:
     struct Question {
         std::string text;
         std::string title;
@@ -71,7 +71,7 @@ void setPlayerFleet(game::Module1& m, const Fleet& fleet);
 void setComputerFleet(game::Module1& m, const Fleet& fleet);
 
 class GameTest : public ::testing::Test {
-  protected:
+protected:
     ui::ManualClock clock;
     TestRandom random;
     ScriptedPlatform platform;

@@ -14,7 +14,7 @@
 namespace {
 
 class ControlsTest : public ::testing::Test {
-  protected:
+protected:
     ui::ManualClock clock;
     support::TestRandom random;
     support::ScriptedPlatform platform;

@@ -11,7 +11,7 @@
 namespace {
 
 class TimerTest : public ::testing::Test {
-  protected:
+protected:
     ui::ManualClock clock;
     support::TestRandom random;
     support::ScriptedPlatform platform;

@@ -13,32 +13,32 @@ namespace uiqt {
 class View;
 
 class ControlWidget final : public QWidget, public ui::ControlObserver {
-  public:
+public:
     ControlWidget(ui::Control& control, View& view, QWidget* parent);
     ~ControlWidget() override;
 
     ui::Control& control() const { return control_; }
     void controlChanged() override;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-  private:
+private:
     ui::Control& control_;
     View& view_;
     bool pressed_ = false;
 };
 
 class ButtonWidget final : public QPushButton, public ui::ControlObserver {
-  public:
+public:
     ButtonWidget(ui::CommandButton& button, View& view, QWidget* parent);
     ~ButtonWidget() override;
 
     void controlChanged() override;
 
-  private:
+private:
     ui::CommandButton& button_;
 };
 

@@ -14,17 +14,17 @@ namespace uiqt {
 class View;
 
 class FormWindow final : public QWidget {
-  public:
+public:
     FormWindow(ui::Form& form, View& view);
 
     ui::Form& form() const { return form_; }
     QWidget* widgetFor(const ui::Control& control) const;
     void sync();  // caption, colours, visibility from the model
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     ui::Form& form_;
     View& view_;
     QHash<const ui::Control*, QWidget*> widgets_;

@@ -12,12 +12,12 @@
 namespace uiqt {
 
 class PictureCache {
-  public:
+public:
     QPixmap pixmap(const ui::Picture& picture);
     QPixmap scaled(const ui::Picture& picture, QSize size);
     int decodedCount() const { return static_cast<int>(decoded_.size()); }
 
-  private:
+private:
     QHash<QString, QPixmap> decoded_;
     QHash<QString, QPixmap> scaled_;
 };

@@ -6,7 +6,7 @@
 namespace uiqt {
 
 class QtPlatform final : public ui::Platform {
-  public:
+public:
     ui::Answer ask(const std::string& text, const std::string& title) override;
     void endProgram() override;
 };

@@ -10,7 +10,7 @@ namespace uiqt {
 
 // Follows one form of the model; the window comes into being at the form's first showing.
 class View::FormLink final : public ui::FormObserver {
-  public:
+public:
     FormLink(View& view, ui::Form& form) : view_(view), form_(form) { form_.setObserver(this); }
     ~FormLink() override { form_.setObserver(nullptr); }
 
@@ -22,7 +22,7 @@ class View::FormLink final : public ui::FormObserver {
     ui::Form& form() const { return form_; }
     FormWindow* window() const { return window_.get(); }
 
-  private:
+private:
     View& view_;
     ui::Form& form_;
     std::unique_ptr<FormWindow> window_;

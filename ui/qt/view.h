@@ -17,7 +17,7 @@ namespace uiqt {
 class FormWindow;
 
 class View final : public QObject {
-  public:
+public:
     View(ui::Application& app, std::vector<ui::Form*> forms);
     ~View() override;
 
@@ -34,7 +34,7 @@ class View final : public QObject {
     // Re-arms the wake-up for the model's next due tick.
     void rearm();
 
-  private:
+private:
     class FormLink;
     void formChanged(ui::Form& form);
     void wake();
