@@ -126,7 +126,7 @@ TEST_F(ExitTest, SecondBattleStartsCleanAndEndsAtItsOwnTwentiethHit) {
     int hits = 0;
     for (const auto& ship : support::kSampleFleet) {
         for (int cell : ship) {
-            EXPECT_EQ(f2().visible(), true) << "not over before the twentieth hit";
+            EXPECT_TRUE(f2().visible()) << "not over before the twentieth hit";
             shoot(cell);
             ++hits;
             if (hits < 20) {
