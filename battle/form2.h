@@ -18,7 +18,7 @@ class Game;
 struct Module1;
 
 class Form2 final : public ui::Form {
-  public:
+public:
     explicit Form2(Game& game);
 
     ui::Frame Frame1;
@@ -71,7 +71,7 @@ class Form2 final : public ui::Form {
 
     Game& game() const { return game_; }
 
-  private:
+private:
     void layOut();
     void stackControls();
     // Draws the player's fleet and shows the opponent's flag; both showing handlers run it.

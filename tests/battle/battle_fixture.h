@@ -31,7 +31,7 @@ struct Snapshot {
 };
 
 class BattleTest : public support::GameTest {
-  protected:
+protected:
     std::vector<ui::Millis> presses;
     std::function<void()> computerShot;
     ui::Millis shownAt = 0;

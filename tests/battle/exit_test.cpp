@@ -26,7 +26,7 @@ support::Fleet transposed(const support::Fleet& fleet) {
 }
 
 class ExitTest : public BattleTest {
-  protected:
+protected:
     // A battle under way in the computer's move: hits on both grids, a message up, the clock
     // armed (computer's shot at 3100, the next due at 6100).
     void battleUnderWay() {
