@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 #include "ui/qt/look.h"
 #include "ui/qt/painters.h"
@@ -42,7 +44,7 @@ ControlWidget::~ControlWidget() {
 
 void ControlWidget::controlChanged() {
     syncGeometry(*this, control_);
-    update();
+    view_.invalidate(this);
 }
 
 void ControlWidget::paintEvent(QPaintEvent*) {
@@ -101,6 +103,25 @@ void ButtonWidget::controlChanged() {
     setText(QString::fromStdString(button_.caption()));
     setFont(toQFont(button_.font()));
     syncGeometry(*this, button_);
+}
+
+}  // namespace uiqt
+
+namespace uiqt {
+
+// A caption too long for one line wraps at word boundaries, centred, as captions of this
+// game's narrow buttons ("Отменить расстановку") need.
+void ButtonWidget::paintEvent(QPaintEvent*) {
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    p.drawControl(QStyle::CE_PushButton, option);
+    p.setFont(font());
+    p.setPen(palette().color(QPalette::ButtonText));
+    const int shift = isDown() ? 1 : 0;
+    p.drawText(rect().adjusted(4 + shift, 2 + shift, -4 + shift, -2 + shift),
+               static_cast<int>(Qt::AlignCenter | Qt::TextWordWrap), text());
 }
 
 }  // namespace uiqt

@@ -40,6 +40,9 @@ public:
 
     void controlChanged() override;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     ui::CommandButton& button_;
 };

@@ -1,6 +1,8 @@
 #include "ui/qt/view.h"
 
 #include <QCoreApplication>
+#include <QHash>
+#include <QRegion>
 #include <algorithm>
 
 #include "ui/control.h"
@@ -57,8 +59,44 @@ QWidget* View::widgetFor(const ui::Control& control) const {
     return window ? window->widgetFor(control) : nullptr;
 }
 
+class View::Dispatch {
+public:
+    explicit Dispatch(View& view) : view_(view) { ++view_.dispatchDepth_; }
+    ~Dispatch() {
+        if (--view_.dispatchDepth_ == 0) view_.repaintChanged();
+    }
+    Dispatch(const Dispatch&) = delete;
+    Dispatch& operator=(const Dispatch&) = delete;
+
+private:
+    View& view_;
+};
+
+void View::invalidate(QWidget* widget) {
+    if (dispatchDepth_ == 0) {
+        widget->update();
+        return;
+    }
+    changed_.emplace_back(widget);
+}
+
+void View::repaintChanged() {
+    std::vector<QPointer<QWidget>> changed;
+    changed.swap(changed_);
+    QHash<QWidget*, QRegion> regions;
+    for (const QPointer<QWidget>& w : changed) {
+        if (w.isNull() || !w->isVisible()) continue;
+        QWidget* window = w->window();
+        regions[window] += QRect(w->mapTo(window, QPoint(0, 0)), w->size());
+    }
+    for (auto it = regions.begin(); it != regions.end(); ++it) {
+        if (it.key()->isVisible()) it.key()->repaint(it.value());
+    }
+}
+
 void View::deliverClick(ui::Control& control) {
     if (app_.ended() || !control.visible() || !control.form().visible()) return;
+    Dispatch dispatch(*this);
     app_.fireDueTimers();  // ticks that fell due before the click come first
     if (app_.ended()) return;
     {
@@ -85,6 +123,7 @@ void View::rearm() {
 }
 
 void View::wake() {
+    Dispatch dispatch(*this);
     app_.fireDueTimers();
     rearm();
 }

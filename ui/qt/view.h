@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 #include <memory>
 #include <vector>
@@ -34,15 +35,25 @@ public:
     // Re-arms the wake-up for the model's next due tick.
     void rearm();
 
+    // A widget whose control changed. While the view dispatches an event into the model the
+    // widget is only noted, and every window repaints its changed parts once, at once, when
+    // the event is done: no second wake-up just to paint. Otherwise Qt schedules the paint.
+    void invalidate(QWidget* widget);
+
 private:
     class FormLink;
     void formChanged(ui::Form& form);
     void wake();
+    void repaintChanged();
+
+    class Dispatch;  // marks the span of one event delivered into the model
 
     ui::Application& app_;
     PictureCache pictures_;
     std::vector<std::unique_ptr<FormLink>> links_;
     QTimer wakeUp_;
+    int dispatchDepth_ = 0;
+    std::vector<QPointer<QWidget>> changed_;
 };
 
 }  // namespace uiqt
