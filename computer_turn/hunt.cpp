@@ -35,13 +35,13 @@ int stepsFromFirstHit(int state, const HuntDraws& v) {
     return v.storonaChetv == 0 ? -2 : 2;
 }
 
-bool multipleOfTen(int x) {
+bool multipleOfTen(long x) {
     return x % 10 == 0;
 }
 
 // Whether some value of the state's own draw gives a candidate that is valid and not shot.
 bool huntHasTarget(Form2& f, const Module1& m, int state) {
-    const int o = static_cast<int>(f.txtPom.number());
+    const long o = f.txtPom.number();
     HuntDraws v{m.Napravlenie, m.StoronaTret, m.StoronaChetv};
     const int values = state == 1 ? 4 : 2;
     for (int value = 0; value < values; ++value) {
@@ -66,7 +66,7 @@ int hunt(Form2& f, Module1& m, ui::Random& random, int state) {
         if (state == 1) m.Napravlenie = ui::wholePartOf(random, 4);
         if (state == 2) m.StoronaTret = ui::wholePartOf(random, 2);
         if (state == 3) m.StoronaChetv = ui::wholePartOf(random, 2);
-        const int o = static_cast<int>(f.txtPom.number());
+        const long o = f.txtPom.number();
         const std::optional<int> cell =
             validCandidate(m, state, o, {m.Napravlenie, m.StoronaTret, m.StoronaChetv});
         if (cell) return *cell;
@@ -87,18 +87,19 @@ std::optional<int> search(Form2& f, const Module1& m, ui::Random& random) {
 
 }  // namespace
 
-std::optional<int> validCandidate(const Module1& m, int state, int o, const HuntDraws& draws) {
+std::optional<int> validCandidate(const Module1& m, int state, long o, const HuntDraws& draws) {
     const int d = stepOf(draws.napravlenie);
     const int steps = stepsFromFirstHit(state, draws);
-    const int cell = o + steps * d;
-    if (cell < 1 || cell > 100) return std::nullopt;
+    const long target = o + steps * d;
+    if (target < 1 || target > 100) return std::nullopt;
+    const int cell = static_cast<int>(target);
     if (d == 1 || d == -1) {
         // A step of +1 from x leaves the row when x ends a row, a step of -1 when x - 1 does.
         // Hunt state 2 tests every step from o; the others only the last one.
         const int s = steps > 0 ? d : -d;
         const int n = std::abs(steps);
         for (int i = state == 2 ? 0 : n - 1; i < n; ++i) {
-            const int from = o + i * s;
+            const long from = o + i * s;
             if (multipleOfTen(s == 1 ? from : from - 1)) return std::nullopt;
         }
     }

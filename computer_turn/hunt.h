@@ -30,7 +30,7 @@ struct HuntDraws {
 
 // The candidate of hunt state 1, 2 or 3 from first hit o, if it passes that state's tests: on
 // the board, not across a row end on the way from the nearest hit, not in the mask.
-std::optional<int> validCandidate(const Module1& m, int state, int o, const HuntDraws& draws);
+std::optional<int> validCandidate(const Module1& m, int state, long o, const HuntDraws& draws);
 
 // At the start of a shot: when the hits on the hunted ship have reached its length, the ring
 // goes into the mask (unless nothing was hunted) and the hunt state goes back to 0.
