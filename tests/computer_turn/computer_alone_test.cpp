@@ -12,7 +12,7 @@ namespace {
 using namespace turn;
 
 class ComputerAlone : public TurnTest, public ::testing::WithParamInterface<int> {
-  protected:
+protected:
     // The invariants of the hunt over a legal fleet, after any shot.
     void expectConsistent() {
         int hits = 0;

@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(Types, Report,
                                            ReportCase{55, "", "ImagePromah", ""}));
 
 class Defeat : public TurnTest {
-  protected:
+protected:
     // Records what the end of battle finds when the computer presses it, then runs it.
     struct Press {
         int itog;
@@ -89,6 +89,10 @@ TEST_F(Defeat, OnlyTheTwentiethHitLosesTheBattle) {
         EXPECT_EQ(presses[0].count, c.countAfter);
         EXPECT_EQ(presses[0].message, "Задет ваш ЛЮГЕР");
         EXPECT_EQ(m().Itog, 2);
+        EXPECT_EQ(visibleForms(), (std::vector<ui::Form*>{&f3()}));
+        EXPECT_EQ(f3().Label1.caption(), "Вы проиграли!");
+        EXPECT_EQ(f2().txtVr.text(), "0") << "the battle reset ran inside the shot";
+        EXPECT_EQ(f2().txtHodu.text(), "1");
     }
 }
 

@@ -20,7 +20,7 @@ struct Shot {
 };
 
 class Sequence : public TurnTest {
-  protected:
+protected:
     void play(const std::vector<Shot>& shots) {
         int n = 0;
         for (const Shot& s : shots) {

@@ -22,12 +22,14 @@ inline double sideDraw(int s) {
 }
 
 class TurnTest : public support::GameTest {
-  protected:
-    void SetUp() override { game.start(); }
+protected:
+    void SetUp() override { startNewGame(); }
 
-    // The battle screen shown over the player's `fleet`, with the computer to move.
+    // The battle screen shown over the player's `fleet` as the placement leaves it, with the
+    // computer to move.
     void battle(const support::Fleet& fleet) {
         support::setPlayerFleet(m(), fleet);
+        f1().hide();
         f2().show();
         computerMoves();
     }
