@@ -73,7 +73,10 @@ public:
 
 private:
     void layOut();
+    // Image1..4_Click: one choice over the ship-type table, row 0 to 3.
     void chooseShipType(int row);
+    // The writes of one accepted segment on cell n, the same for every segment of a ship.
+    void laySegment(int n);
 
     Game& game_;
     Module1& m_;
