@@ -18,7 +18,7 @@ class Game;
 struct Module1;
 
 class Form1 final : public ui::Form {
-public:
+  public:
     explicit Form1(Game& game);
 
     // Shown controls.
@@ -71,9 +71,12 @@ public:
 
     Game& game() const { return game_; }
 
-private:
+  private:
     void layOut();
+    // Image1..4_Click: one choice over the ship-type table, row 0 to 3.
     void chooseShipType(int row);
+    // The writes of one accepted segment on cell n, the same for every segment of a ship.
+    void laySegment(int n);
 
     Game& game_;
     Module1& m_;
