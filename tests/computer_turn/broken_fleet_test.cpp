@@ -56,10 +56,7 @@ TEST_P(BrokenFleetGame, EndsInAWinOrAPass) {
         const std::string before = grid();
         f2().Command1.press();
         if (m().Itog == 2) return;
-        const std::string after = grid();
-        int changed = 0;
-        for (std::size_t k = 0; k < after.size(); ++k)
-            changed += before[k] != after[k];
+        const int changed = changedSince(before);
         if (changed == 0) {
             EXPECT_EQ(f2().txtHodu.text(), "1") << "a pass hands the move back";
             return;

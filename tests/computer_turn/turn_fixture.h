@@ -56,6 +56,14 @@ protected:
             g += cell(k);
         return g;
     }
+    // How many cells show something else than in an earlier grid().
+    int changedSince(const std::string& before) {
+        const std::string now = grid();
+        int changed = 0;
+        for (std::size_t k = 0; k < now.size(); ++k)
+            changed += before[k] != now[k];
+        return changed;
+    }
     void showHit(int k) { f2().Picture(k).setPicture(f2().ImagePopal.picture()); }
     void showMiss(int k) { f2().Picture(k).setPicture(f2().ImageMimo.picture()); }
 
