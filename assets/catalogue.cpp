@@ -38,7 +38,9 @@ const Entry& entry(Id id) {
     throw std::invalid_argument("unknown picture");
 }
 
-std::string resourcePath(Id id) { return std::string(":/pictures/") + entry(id).file; }
+std::string resourcePath(Id id) {
+    return std::string(":/pictures/") + entry(id).file;
+}
 
 ui::Picture picture(Id id) {
     const Entry& e = entry(id);

@@ -1,8 +1,8 @@
 // Form2, the battle screen: the player's grid on the left, the computer's on the right, the
 // move caption, the message line, the picture area and "Покинуть игру"; hidden fields and
 // buttons carry the battle's state and procedures.
-// Handlers by owner: set-up, shots, hand-over, shot clock, reset and exit (battle/);
-// Command1_Click, one computer shot (computer_turn/).
+// Handlers by owner: set-up, shots, hit report, hand-over, shot clock, reset and exit
+// (battle/); Command1_Click, one computer shot (computer_turn/).
 #pragma once
 
 #include <memory>
@@ -73,6 +73,12 @@ public:
 
 private:
     void layOut();
+    void stackControls();
+    // Draws the player's fleet and shows the opponent's flag; both showing handlers run it.
+    void drawFleetAndFlag();
+    // Puts the screen back to the state a battle starts from, then hides it; both ways out of
+    // a battle run it.
+    void battleReset();
 
     Game& game_;
     Module1& m_;

@@ -51,8 +51,12 @@ Form3::Form3(Game& game)
     Timer1.setTickHandler([this] { Timer1_Timer(); });
 }
 
-void Form3::Form_Load() { showResult(); }
-void Form3::Form_Activate() { showResult(); }
+void Form3::Form_Load() {
+    showResult();
+}
+void Form3::Form_Activate() {
+    showResult();
+}
 
 // Two separate tests, not one choice: any other outcome hides both pictures and leaves the
 // caption as it was.
@@ -74,8 +78,12 @@ void Form3::Command1_Click() {
     hide();
 }
 
-void Form3::Command2_Click() { app().end(); }
+void Form3::Command2_Click() {
+    app().end();
+}
 
-void Form3::Timer1_Timer() { pulseStep(Label1, FazaTsveta, kResultPulse); }
+void Form3::Timer1_Timer() {
+    pulseStep(Label1, FazaTsveta, kResultPulse);
+}
 
 }  // namespace game

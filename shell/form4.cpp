@@ -40,6 +40,8 @@ void Form4::Label1_Click() {
     hide();
 }
 
-void Form4::Timer1_Timer() { pulseStep(Label1, FazaTsveta, kWelcomePulse); }
+void Form4::Timer1_Timer() {
+    pulseStep(Label1, FazaTsveta, kWelcomePulse);
+}
 
 }  // namespace game

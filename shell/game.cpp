@@ -16,8 +16,12 @@ Game::Game(ui::Application& app)
 
 Game::~Game() = default;
 
-void Game::start() { form1_->load(); }
+void Game::start() {
+    form1_->load();
+}
 
-std::vector<ui::Form*> Game::forms() { return {form1_.get(), form2_.get(), form3_.get(), form4_.get()}; }
+std::vector<ui::Form*> Game::forms() {
+    return {form1_.get(), form2_.get(), form3_.get(), form4_.get()};
+}
 
 }  // namespace game

@@ -14,8 +14,10 @@ void Module1::reset() {
         Sosedi[i] = 0;
         SosediVraga[i] = 0;
     }
-    for (int i = 1; i <= 4; ++i) TekKorabl[i] = 0;
-    for (int i = 1; i <= 20; ++i) FlotVraga[i] = 0;
+    for (int i = 1; i <= 4; ++i)
+        TekKorabl[i] = 0;
+    for (int i = 1; i <= 20; ++i)
+        FlotVraga[i] = 0;
     SchetDoli = 0;
     HodComp = 0;
     SchetTaimera = 0;

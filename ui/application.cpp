@@ -9,7 +9,9 @@ namespace ui {
 Application::Application(Clock& clock, Random& random, Platform& platform)
     : clock_(clock), random_(random), platform_(platform) {}
 
-Millis Application::now() const { return tickTime_ ? *tickTime_ : clock_.now(); }
+Millis Application::now() const {
+    return tickTime_ ? *tickTime_ : clock_.now();
+}
 
 Answer Application::ask(const std::string& text, const std::string& title) {
     ++questionDepth_;
@@ -22,7 +24,8 @@ Answer Application::ask(const std::string& text, const std::string& title) {
 void Application::end() {
     if (ended_) return;
     ended_ = true;
-    for (Timer* t : timers_) t->due_.reset();
+    for (Timer* t : timers_)
+        t->due_.reset();
     platform_.endProgram();
 }
 
@@ -31,7 +34,9 @@ void Application::enrol(Timer& t) {
     timers_.push_back(&t);
 }
 
-void Application::withdraw(Timer& t) { std::erase(timers_, &t); }
+void Application::withdraw(Timer& t) {
+    std::erase(timers_, &t);
+}
 
 void Application::scheduleChanged() {
     if (scheduleObserver_) scheduleObserver_();

@@ -13,6 +13,8 @@ Millis steadyMillis() {
 
 SteadyClock::SteadyClock() : origin_(steadyMillis()) {}
 
-Millis SteadyClock::now() const { return steadyMillis() - origin_; }
+Millis SteadyClock::now() const {
+    return steadyMillis() - origin_;
+}
 
 }  // namespace ui

@@ -14,12 +14,22 @@ constexpr Colour rgb(int red, int green, int blue) {
            (static_cast<Colour>(blue & 0xFF) << 16);
 }
 
-constexpr bool isSystemColour(Colour c) { return (c & 0x80000000u) != 0; }
-constexpr int systemColourIndex(Colour c) { return static_cast<int>(c & 0xFFu); }
+constexpr bool isSystemColour(Colour c) {
+    return (c & 0x80000000u) != 0;
+}
+constexpr int systemColourIndex(Colour c) {
+    return static_cast<int>(c & 0xFFu);
+}
 
-constexpr int redOf(Colour c) { return static_cast<int>(c & 0xFFu); }
-constexpr int greenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFFu); }
-constexpr int blueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFFu); }
+constexpr int redOf(Colour c) {
+    return static_cast<int>(c & 0xFFu);
+}
+constexpr int greenOf(Colour c) {
+    return static_cast<int>((c >> 8) & 0xFFu);
+}
+constexpr int blueOf(Colour c) {
+    return static_cast<int>((c >> 16) & 0xFFu);
+}
 
 namespace sys {
 constexpr Colour WindowBackground = 0x80000005u;

@@ -80,9 +80,13 @@ void TextBox::setText(std::string t) {
     if (onChange_) onChange_();
 }
 
-long TextBox::number() const { return toNumber(text_); }
+long TextBox::number() const {
+    return toNumber(text_);
+}
 
-void TextBox::setNumber(long value) { setText(toText(value)); }
+void TextBox::setNumber(long value) {
+    setText(toText(value));
+}
 
 void CommandButton::setCaption(std::string c) {
     if (caption_ == c) return;

@@ -109,8 +109,8 @@ public:
     const std::string& text() const { return text_; }
     // Assigning runs the change handler at once, whether or not the text differs.
     void setText(std::string t);
-    long number() const;          // the numeric reading that never fails (empty reads 0)
-    void setNumber(long value);   // decimal text
+    long number() const;         // the numeric reading that never fails (empty reads 0)
+    void setNumber(long value);  // decimal text
 
     void setChangeHandler(std::function<void()> handler) { onChange_ = std::move(handler); }
 

@@ -32,7 +32,8 @@ void Form::setBackColour(Colour c) {
 void Form::load() {
     if (loaded_) return;
     loaded_ = true;
-    for (Timer* t : timers_) t->start();
+    for (Timer* t : timers_)
+        t->start();
     if (onLoad_) onLoad_();
 }
 
@@ -64,7 +65,9 @@ Control* Form::find(const std::string& name) const {
     return nullptr;
 }
 
-void Form::forget(Timer& t) { std::erase(timers_, &t); }
+void Form::forget(Timer& t) {
+    std::erase(timers_, &t);
+}
 
 void Form::changed() {
     if (observer_ != nullptr) observer_->formChanged();

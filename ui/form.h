@@ -37,7 +37,7 @@ public:
 
     const std::string& caption() const { return caption_; }
     void setCaption(std::string c);
-    int clientWidth() const { return clientWidth_; }   // twips
+    int clientWidth() const { return clientWidth_; }    // twips
     int clientHeight() const { return clientHeight_; }  // twips
     void setClientSize(int widthTwips, int heightTwips);
     std::optional<Colour> backColour() const { return back_; }

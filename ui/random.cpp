@@ -17,8 +17,8 @@ double DefaultRandom::next() {
 
 double ScriptedRandom::next() {
     if (taken_ >= numbers_.size()) {
-        throw std::logic_error("scripted random source exhausted after " +
-                               std::to_string(taken_) + " numbers");
+        throw std::logic_error("scripted random source exhausted after " + std::to_string(taken_) +
+                               " numbers");
     }
     return numbers_[taken_++];
 }

@@ -38,7 +38,9 @@ public:
     explicit ScriptedRandom(std::vector<double> numbers) : numbers_(std::move(numbers)) {}
 
     void push(double r) { numbers_.push_back(r); }
-    void push(const std::vector<double>& rs) { numbers_.insert(numbers_.end(), rs.begin(), rs.end()); }
+    void push(const std::vector<double>& rs) {
+        numbers_.insert(numbers_.end(), rs.begin(), rs.end());
+    }
     double next() override;
 
     std::size_t taken() const { return taken_; }

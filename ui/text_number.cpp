@@ -6,7 +6,8 @@ namespace ui {
 
 long toNumber(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
         negative = text[i] == '-';
@@ -24,6 +25,8 @@ long toNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::string toText(long value) { return std::to_string(value); }
+std::string toText(long value) {
+    return std::to_string(value);
+}
 
 }  // namespace ui

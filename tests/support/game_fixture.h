@@ -40,7 +40,9 @@ private:
 };
 
 // r for which the whole part of n * r is exactly k (safe from rounding).
-inline double pick(int k, int n) { return (k + 0.5) / n; }
+inline double pick(int k, int n) {
+    return (k + 0.5) / n;
+}
 
 class ScriptedPlatform final : public ui::Platform {
 public:

@@ -48,8 +48,8 @@ TEST_F(ControlsTest, PressAndChangeRunNestedBeforeTheCallerGoesOn) {
     hidden.press();
     log.push_back("caller");
     field.setText("2");  // unchanged text still runs the handler
-    EXPECT_EQ(log, (std::vector<std::string>{"click", "change 2", "after change", "caller",
-                                             "change 2"}));
+    EXPECT_EQ(
+        log, (std::vector<std::string>{"click", "change 2", "after change", "caller", "change 2"}));
 }
 
 TEST_F(ControlsTest, PicturesCompareByIdentity) {
@@ -81,10 +81,11 @@ TEST_F(ControlsTest, NumbersInTextNeverFailToRead) {
         const char* text;
         long value;
     };
-    const Case cases[] = {{"", 0},     {"0", 0},   {"17", 17},     {"-10", -10}, {"  3", 3},
-                          {"abc", 0},  {"4x", 4},  {"+5", 5},      {"-", 0},
-                          {"99999999999999999999", 2147483647}};
-    for (const Case& c : cases) EXPECT_EQ(ui::toNumber(c.text), c.value) << '"' << c.text << '"';
+    const Case cases[] = {
+        {"", 0},    {"0", 0},  {"17", 17}, {"-10", -10}, {"  3", 3},
+        {"abc", 0}, {"4x", 4}, {"+5", 5},  {"-", 0},     {"99999999999999999999", 2147483647}};
+    for (const Case& c : cases)
+        EXPECT_EQ(ui::toNumber(c.text), c.value) << '"' << c.text << '"';
     EXPECT_EQ(ui::toText(-10), "-10");
     ui::TextBox field(form, "txt");
     field.setNumber(-1);

@@ -1,0 +1,17 @@
+#!/bin/sh
+# Builds the game and runs every test. With --sanitize, under AddressSanitizer and UBSan.
+set -eu
+cd "$(dirname "$0")"
+dir=build-test
+flags="-DCMAKE_BUILD_TYPE=Debug"
+if [ "${1:-}" = "--sanitize" ]; then
+    dir=build-sanitize
+    flags="$flags -DBURUNTSY_SANITIZE=ON"
+fi
+scripts/deps.sh xvfb xauth xdotool
+# shellcheck disable=SC2086
+cmake -S . -B "$dir" -G Ninja $flags >/dev/null
+cmake --build "$dir"
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
+export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+ctest --test-dir "$dir" --output-on-failure -j "$(nproc)"

@@ -1,0 +1,91 @@
+// The welcome and result screens in real windows: clicks, pictures, time and the close box.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include "qt_fixture.h"
+#include "ui/qt/look.h"
+
+namespace {
+
+using qtsupport::QtGameTest;
+
+TEST_F(QtGameTest, StartUpOpensOnlyTheWelcomeWindowAtTheScreensSize) {
+    game.start();
+    ASSERT_NE(window(game.form4()), nullptr);
+    EXPECT_TRUE(window(game.form4())->isVisible());
+    EXPECT_EQ(window(game.form4())->size(), QSize(792, 599));
+    EXPECT_EQ(window(game.form4())->windowTitle(), QString::fromUtf8("Бурунцы: волноборье"));
+    EXPECT_EQ(window(game.form1()), nullptr) << "the placement window waits for its first showing";
+}
+
+TEST_F(QtGameTest, AClickOnTheRealLabelStartsANewGame) {
+    game.start();
+    click(game.form4().Label1);
+    EXPECT_TRUE(game.form1().visible());
+    EXPECT_FALSE(game.form4().visible());
+    ASSERT_NE(window(game.form1()), nullptr);
+    EXPECT_TRUE(window(game.form1())->isVisible());
+    EXPECT_FALSE(window(game.form4())->isVisible());
+}
+
+TEST_F(QtGameTest, RealTimeDrivesTheModelsTimers) {
+    game.start();
+    const int phase = game.form4().FazaTsveta;
+    pump(300);
+    EXPECT_GE(game.form4().FazaTsveta - phase, 2 * 20) << "50 ms pulse steps of 20";
+    EXPECT_GE(game.module1().SchetTaimera, 3) << "the hidden placement form's timer runs too";
+}
+
+TEST_F(QtGameTest, RenderedWindowShowsAPictureWhereTheModelPutIt) {
+    QTemporaryDir dir;
+    QImage red(21, 21, QImage::Format_RGB888);
+    red.fill(QColor(255, 0, 0));
+    const QString file = dir.filePath("red.bmp");
+    ASSERT_TRUE(red.save(file));
+    game.start();
+    game.form4().Label1.click();
+    ui::PictureBox& cell = game.form1().Picture(1);
+    cell.setRect({1200, 1560, 375, 375});
+    cell.setPicture(ui::Picture::load(file.toStdString(), 21, 21));
+    const QImage image = render(game.form1());
+    ASSERT_FALSE(image.isNull());
+    // Inside the cell's inner area: the picture's red; on its border: not red.
+    EXPECT_EQ(image.pixelColor(80 + 2 + 10, 104 + 2 + 10), QColor(255, 0, 0));
+    EXPECT_NE(image.pixelColor(80, 104), QColor(255, 0, 0));
+    // The welcome label's back colour &H4080& where the label lies.
+    const QImage welcome = render(game.form4());
+    EXPECT_EQ(QtGameTest::pixelAtTwips(welcome, 1680 + 150, 3360 + 30), QColor(128, 64, 0));
+}
+
+TEST_F(QtGameTest, TheCloseBoxEndsTheProgram) {
+    game.start();
+    window(game.form4())->close();
+    EXPECT_TRUE(app.ended());
+    EXPECT_EQ(platform.endCalls, 1);
+}
+
+TEST_F(QtGameTest, HiddenControlsHaveHiddenWidgetsAndFieldsTakeNoFocus) {
+    game.start();
+    game.form4().Label1.click();
+    ui::TextBox& field = game.form1().txtNatschalo;
+    ASSERT_NE(widget(field), nullptr);
+    field.hide();
+    EXPECT_FALSE(widget(field)->isVisible());
+    field.show();
+    EXPECT_TRUE(widget(field)->isVisible());
+    EXPECT_EQ(widget(game.form1().txtUtschot)->focusPolicy(), Qt::NoFocus);
+}
+
+TEST(LookTest, SystemColoursResolveOnlyWhenPainted) {
+    EXPECT_EQ(uiqt::toQColor(ui::sys::CaptionText), QColor(255, 255, 255));
+    EXPECT_EQ(uiqt::toQColor(0x808000), QColor(0, 128, 128));
+    EXPECT_EQ(uiqt::toQColor(255), QColor(255, 0, 0));
+    EXPECT_EQ(uiqt::toPixels(11880), 792);
+    EXPECT_EQ(uiqt::toPixels(375), 25);
+    EXPECT_EQ(uiqt::toQFont(ui::boldFont(12)).pixelSize(), 16);
+}
+
+}  // namespace

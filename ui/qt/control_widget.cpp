@@ -1,0 +1,100 @@
+#include "ui/qt/control_widget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/qt/look.h"
+#include "ui/qt/painters.h"
+#include "ui/qt/view.h"
+
+namespace uiqt {
+
+void syncGeometry(QWidget& widget, const ui::Control& control) {
+    const ui::Rect& r = control.rect();
+    widget.setGeometry(toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height));
+    widget.setCursor(toCursor(control.pointer()));
+    widget.setVisible(control.visible());
+}
+
+ControlWidget::ControlWidget(ui::Control& control, View& view, QWidget* parent)
+    : QWidget(parent), control_(control), view_(view) {
+    setObjectName(QString::fromStdString(control.name()));
+    // Nothing painted here takes the keyboard: text fields are shown read-only.
+    setFocusPolicy(Qt::NoFocus);
+    const bool opaque =
+        control.kind() == ui::Kind::PictureBox || control.kind() == ui::Kind::TextBox ||
+        control.kind() == ui::Kind::Frame ||
+        (control.kind() == ui::Kind::Label && static_cast<ui::Label&>(control).opaque());
+    setAttribute(Qt::WA_OpaquePaintEvent, opaque);
+    control_.setObserver(this);
+    syncGeometry(*this, control_);
+}
+
+ControlWidget::~ControlWidget() {
+    control_.setObserver(nullptr);
+}
+
+void ControlWidget::controlChanged() {
+    syncGeometry(*this, control_);
+    update();
+}
+
+void ControlWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect r = rect();
+    switch (control_.kind()) {
+        case ui::Kind::Label:
+            paintLabel(p, r, static_cast<const ui::Label&>(control_));
+            break;
+        case ui::Kind::TextBox:
+            paintTextBox(p, r, static_cast<const ui::TextBox&>(control_));
+            break;
+        case ui::Kind::Image:
+            paintImage(p, r, static_cast<const ui::Image&>(control_), view_.pictures());
+            break;
+        case ui::Kind::PictureBox:
+            paintPictureBox(p, r, static_cast<const ui::PictureBox&>(control_), view_.pictures());
+            break;
+        case ui::Kind::Frame:
+            paintFrame(p, r, static_cast<const ui::Frame&>(control_));
+            break;
+        case ui::Kind::CommandButton:
+            break;
+    }
+}
+
+// A click is a left press and release on the same control, as on any desktop.
+void ControlWidget::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void ControlWidget::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click) view_.deliverClick(control_);
+}
+
+ButtonWidget::ButtonWidget(ui::CommandButton& button, View& view, QWidget* parent)
+    : QPushButton(parent), button_(button) {
+    setObjectName(QString::fromStdString(button.name()));
+    setAutoDefault(false);
+    button_.setObserver(this);
+    controlChanged();
+    QObject::connect(this, &QPushButton::clicked, this,
+                     [this, &view] { view.deliverClick(button_); });
+}
+
+ButtonWidget::~ButtonWidget() {
+    button_.setObserver(nullptr);
+}
+
+void ButtonWidget::controlChanged() {
+    setText(QString::fromStdString(button_.caption()));
+    setFont(toQFont(button_.font()));
+    syncGeometry(*this, button_);
+}
+
+}  // namespace uiqt

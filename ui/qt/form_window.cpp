@@ -1,0 +1,73 @@
+#include "ui/qt/form_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPalette>
+
+#include "ui/application.h"
+#include "ui/control.h"
+#include "ui/qt/control_widget.h"
+#include "ui/qt/look.h"
+#include "ui/qt/view.h"
+
+namespace uiqt {
+
+namespace {
+// Where every screen's client area stands on the desktop, so each one takes the place of the
+// one it replaces.
+constexpr int kDesignLeftTwips = 3375;
+constexpr int kDesignTopTwips = 3285;
+}  // namespace
+
+FormWindow::FormWindow(ui::Form& form, View& view) : QWidget(nullptr), form_(form), view_(view) {
+    setObjectName(QString::fromStdString(form.name()));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    const QSize client(toPixels(form.clientWidth()), toPixels(form.clientHeight()));
+    setGeometry(QRect(QPoint(toPixels(kDesignLeftTwips), toPixels(kDesignTopTwips)), client));
+    setFixedSize(client);
+
+    // Children stack in creation order, the last on top: create from the bottom up.
+    const auto& topFirst = form.controls();
+    for (auto it = topFirst.rbegin(); it != topFirst.rend(); ++it) {
+        ui::Control* control = *it;
+        QWidget* w = nullptr;
+        if (control->kind() == ui::Kind::CommandButton) {
+            w = new ButtonWidget(static_cast<ui::CommandButton&>(*control), view_, this);
+        } else {
+            w = new ControlWidget(*control, view_, this);
+        }
+        widgets_.insert(control, w);
+    }
+    sync();
+}
+
+QWidget* FormWindow::widgetFor(const ui::Control& control) const {
+    return widgets_.value(&control, nullptr);
+}
+
+void FormWindow::sync() {
+    setWindowTitle(QString::fromStdString(form_.caption()));
+    if (form_.backColour()) {
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, toQColor(*form_.backColour()));
+        setPalette(pal);
+        setAutoFillBackground(true);
+    }
+    if (form_.visible() && !isVisible()) {
+        show();
+        // Offscreen platforms have no window stacking to change.
+        if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+            raise();
+            activateWindow();
+        }
+    } else if (!form_.visible() && isVisible()) {
+        hide();
+    }
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    view_.endProgram();
+}
+
+}  // namespace uiqt

@@ -1,0 +1,33 @@
+// One top-level window per form: a fixed client area of the form's size, a widget for every
+// control in the form's stacking order, shown and hidden as the model says. Its close box
+// ends the program: the screens rely on every form living for the whole run, so a window must
+// never just disappear without its screen's own steps.
+#pragma once
+
+#include <QHash>
+#include <QWidget>
+
+#include "ui/form.h"
+
+namespace uiqt {
+
+class View;
+
+class FormWindow final : public QWidget {
+public:
+    FormWindow(ui::Form& form, View& view);
+
+    ui::Form& form() const { return form_; }
+    QWidget* widgetFor(const ui::Control& control) const;
+    void sync();  // caption, colours, visibility from the model
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    ui::Form& form_;
+    View& view_;
+    QHash<const ui::Control*, QWidget*> widgets_;
+};
+
+}  // namespace uiqt

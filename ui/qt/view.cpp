@@ -1,0 +1,89 @@
+#include "ui/qt/view.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+#include "ui/control.h"
+#include "ui/qt/form_window.h"
+
+namespace uiqt {
+
+// Follows one form of the model; the window comes into being at the form's first showing.
+class View::FormLink final : public ui::FormObserver {
+public:
+    FormLink(View& view, ui::Form& form) : view_(view), form_(form) { form_.setObserver(this); }
+    ~FormLink() override { form_.setObserver(nullptr); }
+
+    void formChanged() override {
+        if (!window_ && form_.visible()) window_ = std::make_unique<FormWindow>(form_, view_);
+        if (window_) window_->sync();
+    }
+
+    ui::Form& form() const { return form_; }
+    FormWindow* window() const { return window_.get(); }
+
+private:
+    View& view_;
+    ui::Form& form_;
+    std::unique_ptr<FormWindow> window_;
+};
+
+View::View(ui::Application& app, std::vector<ui::Form*> forms) : app_(app) {
+    for (ui::Form* form : forms) {
+        links_.push_back(std::make_unique<FormLink>(*this, *form));
+        links_.back()->formChanged();
+    }
+    wakeUp_.setSingleShot(true);
+    wakeUp_.setTimerType(Qt::PreciseTimer);
+    connect(&wakeUp_, &QTimer::timeout, this, &View::wake);
+    app_.setScheduleObserver([this] { rearm(); });
+    rearm();
+}
+
+View::~View() {
+    app_.setScheduleObserver(nullptr);
+}
+
+FormWindow* View::windowFor(const ui::Form& form) const {
+    for (const auto& link : links_) {
+        if (&link->form() == &form) return link->window();
+    }
+    return nullptr;
+}
+
+QWidget* View::widgetFor(const ui::Control& control) const {
+    FormWindow* window = windowFor(control.form());
+    return window ? window->widgetFor(control) : nullptr;
+}
+
+void View::deliverClick(ui::Control& control) {
+    if (app_.ended() || !control.visible() || !control.form().visible()) return;
+    {
+        ui::Application::HandlerScope scope(app_);
+        control.click();
+    }
+    rearm();
+}
+
+void View::endProgram() {
+    app_.end();
+}
+
+void View::rearm() {
+    const std::optional<ui::Millis> due = app_.nextDue();
+    if (!due) {
+        // Held back (inside a handler or the question box) or nothing runs; whoever ends the
+        // hold re-arms.
+        wakeUp_.stop();
+        return;
+    }
+    const ui::Millis wait = std::max<ui::Millis>(0, *due - app_.clock().now());
+    wakeUp_.start(static_cast<int>(std::min<ui::Millis>(wait, 24L * 3600 * 1000)));
+}
+
+void View::wake() {
+    app_.fireDueTimers();
+    rearm();
+}
+
+}  // namespace uiqt
