@@ -134,7 +134,8 @@ void Form1::layOut() {
     ImageDola.setPicture(assets::picture(assets::Id::CellDola));
 
     // Cell n of the player's grid and cell n of the computer's zone share a row and a column;
-    // the zones stand 5880 twips apart. The pointer tells the player which grid takes clicks.
+    // the zones stand 5880 twips apart. Only the player's grid takes clicks here, and its
+    // pointer says so.
     for (int n = 1; n <= 200; ++n) {
         const int cell = (n - 1) % 100;
         const int zoneLeft = n <= 100 ? 1200 : 7080;
@@ -142,7 +143,7 @@ void Form1::layOut() {
         box.setRect({zoneLeft + 360 * (cell % 10), 1560 + 360 * (cell / 10), 375, 375});
         box.setBackColour(placement::kCellColour);
         box.setPicture(ImagePusto.picture());
-        box.setPointer(n <= 100 ? ui::Pointer::UpArrow : ui::Pointer::Cross);
+        if (n <= 100) box.setPointer(ui::Pointer::UpArrow);
     }
 
     // Topmost first: the buttons and fields, then the cells over their frames, then the

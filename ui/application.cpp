@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/form.h"
 #include "ui/timer.h"
 
 namespace ui {
@@ -53,10 +54,11 @@ void Application::dropMissedTicks() {
     scheduleChanged();
 }
 
-std::optional<Millis> Application::nextDue() const {
+std::optional<Millis> Application::nextDue(bool shownFormsOnly) const {
     if (ended_ || questionDepth_ > 0 || handlerDepth_ > 0 || tickTime_) return std::nullopt;
     std::optional<Millis> best;
     for (const Timer* t : timers_) {
+        if (shownFormsOnly && !t->form().visible()) continue;
         if (t->due_ && (!best || *t->due_ < *best)) best = t->due_;
     }
     return best;

@@ -51,8 +51,10 @@ public:
     // order of due time, ties in order of timer creation. Does nothing inside a handler, while
     // the question box is open, or once the program has ended.
     void fireDueTimers();
-    // The earliest due tick, or nothing when no timer runs (or ticks are held back).
-    std::optional<Millis> nextDue() const;
+    // The earliest due tick, or nothing when no timer runs (or ticks are held back). With
+    // `shownFormsOnly`, only the timers of forms on screen count: a hidden form's ticks show
+    // nothing, so a real-time driver need not wake for them; they run at the next wake-up.
+    std::optional<Millis> nextDue(bool shownFormsOnly = false) const;
 
     // Told whenever a timer's schedule changes, so a driver can re-arm its wake-up.
     void setScheduleObserver(std::function<void()> o) { scheduleObserver_ = std::move(o); }

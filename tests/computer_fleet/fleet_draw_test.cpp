@@ -70,7 +70,7 @@ TEST(DirectionTest, AcceptsExactlyVerticalShipsOnTheGridAndHorizontalOnesInColum
 
 // The placement screen of a new game with the whole fleet laid, `ticks` ticks after the reset.
 class StartBattleTest : public GameTest {
-  protected:
+protected:
     void fleetLaid(int ticks) {
         startNewGame();
         advance(30 * ticks);

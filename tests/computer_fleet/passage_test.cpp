@@ -18,7 +18,7 @@ using support::GameTest;
 constexpr ui::Colour kRed = 255;
 
 class PassageTest : public GameTest {
-  protected:
+protected:
     // The whole fleet laid by the player's clicks, twelve ticks into the game: every command
     // shown, segments on the cells, red marks around the ships laid before the last one.
     void placementFinished() {

@@ -47,7 +47,7 @@ inline Step undoAll() {
 
 // The placement screen of a new game, before "Начать размещение!".
 class WaitingScreenTest : public support::GameTest {
-  protected:
+protected:
     void SetUp() override { startNewGame(); }
 
     void choose(int length) { support::shipPicture(f1(), length).click(); }
@@ -64,7 +64,7 @@ class WaitingScreenTest : public support::GameTest {
 
 // After "Начать размещение!".
 class PlacementTest : public WaitingScreenTest {
-  protected:
+protected:
     void SetUp() override {
         WaitingScreenTest::SetUp();
         support::startPlacement(f1());

@@ -28,6 +28,16 @@ void QtGameTest::pump(int ms) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
+bool QtGameTest::pumpUntil(int limitMs, const std::function<bool()>& done) {
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > limitMs) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
 QImage QtGameTest::render(const ui::Form& f) const {
     uiqt::FormWindow* w = window(f);
     if (w == nullptr) return {};

@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "support/game_fixture.h"
@@ -34,6 +35,8 @@ protected:
     void click(const ui::Control& c);
     // Runs the event loop for `ms` of real time (timers tick).
     static void pump(int ms);
+    // Runs the event loop until `done` holds or `limitMs` have passed; tells which.
+    static bool pumpUntil(int limitMs, const std::function<bool()>& done);
     // The window as rendered now; pixel (x, y) is at twips (15x, 15y) of the client area.
     QImage render(const ui::Form& f) const;
     static QColor pixelAtTwips(const QImage& image, int leftTwips, int topTwips);

@@ -34,9 +34,11 @@ TEST_F(QtGameTest, AClickOnTheRealLabelStartsANewGame) {
 TEST_F(QtGameTest, RealTimeDrivesTheModelsTimers) {
     game.start();
     const int phase = game.form4().FazaTsveta;
-    pump(300);
-    EXPECT_GE(game.form4().FazaTsveta - phase, 2 * 20) << "50 ms pulse steps of 20";
-    EXPECT_GE(game.module1().SchetTaimera, 3) << "the hidden placement form's timer runs too";
+    // Real time under load is uneven: wait for the ticks, with a generous limit.
+    const bool ticked = pumpUntil(5000, [&] {
+        return game.form4().FazaTsveta - phase >= 2 * 20 && game.module1().SchetTaimera >= 3;
+    });
+    EXPECT_TRUE(ticked) << "the 50 ms pulse and the hidden placement form's 30 ms counter";
 }
 
 TEST_F(QtGameTest, RenderedWindowShowsAPictureWhereTheModelPutIt) {

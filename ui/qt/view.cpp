@@ -17,6 +17,7 @@ public:
     void formChanged() override {
         if (!window_ && form_.visible()) window_ = std::make_unique<FormWindow>(form_, view_);
         if (window_) window_->sync();
+        view_.rearm();  // the shown forms' timers decide the next wake-up
     }
 
     ui::Form& form() const { return form_; }
@@ -58,6 +59,8 @@ QWidget* View::widgetFor(const ui::Control& control) const {
 
 void View::deliverClick(ui::Control& control) {
     if (app_.ended() || !control.visible() || !control.form().visible()) return;
+    app_.fireDueTimers();  // ticks that fell due before the click come first
+    if (app_.ended()) return;
     {
         ui::Application::HandlerScope scope(app_);
         control.click();
@@ -70,7 +73,7 @@ void View::endProgram() {
 }
 
 void View::rearm() {
-    const std::optional<ui::Millis> due = app_.nextDue();
+    const std::optional<ui::Millis> due = app_.nextDue(/*shownFormsOnly=*/true);
     if (!due) {
         // Held back (inside a handler or the question box) or nothing runs; whoever ends the
         // hold re-arms.
