@@ -18,7 +18,7 @@ class Game;
 struct Module1;
 
 class Form1 final : public ui::Form {
-  public:
+public:
     explicit Form1(Game& game);
 
     // Shown controls.
@@ -71,7 +71,7 @@ class Form1 final : public ui::Form {
 
     Game& game() const { return game_; }
 
-  private:
+private:
     void layOut();
     // Image1..4_Click: one choice over the ship-type table, row 0 to 3.
     void chooseShipType(int row);

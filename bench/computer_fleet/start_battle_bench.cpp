@@ -14,14 +14,14 @@
 namespace {
 
 class QuietPlatform final : public ui::Platform {
-  public:
+public:
     ui::Answer ask(const std::string&, const std::string&) override { return ui::Answer::No; }
     void endProgram() override {}
 };
 
 // Counts the attempts of the draw alone, on the same source, for the report.
 class CountingRandom final : public ui::Random {
-  public:
+public:
     double next() override {
         ++taken;
         return engine.next();

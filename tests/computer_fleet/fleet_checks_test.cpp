@@ -121,7 +121,7 @@ TEST(FleetChecksTest, TheInnerChecksLeaveTheLastExaminedNeighboursInTheScratch) 
 // included), most of them illegal; legal ones built ship by ship; legal ones with one ship
 // moved, or one cell moved off the line; and fleets from the draw itself.
 class RandomFleets {
-  public:
+public:
     std::vector<int> ship(int length) {
         const bool horizontal = coin(rng_) == 1;
         const int along = std::uniform_int_distribution<int>(0, 10 - length)(rng_);
@@ -176,7 +176,7 @@ class RandomFleets {
 
     int pickShip() { return std::uniform_int_distribution<int>(0, 9)(rng_); }
 
-  private:
+private:
     std::mt19937 rng_{20240611};
     std::uniform_int_distribution<int> coin{0, 1};
 };

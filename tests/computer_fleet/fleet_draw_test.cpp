@@ -70,7 +70,7 @@ TEST(DirectionTest, AcceptsExactlyVerticalShipsOnTheGridAndHorizontalOnesInColum
 
 // The placement screen of a new game with the whole fleet laid, `ticks` ticks after the reset.
 class StartBattleTest : public GameTest {
-  protected:
+protected:
     void fleetLaid(int ticks) {
         startNewGame();
         advance(30 * ticks);
@@ -147,75 +147,26 @@ TEST_F(StartBattleTest, ScriptedClickAtCountOne) {
 // bow again.
 TEST_F(StartBattleTest, ScriptedClickAtCountTwoWithARejectedAttempt) {
     fleetLaid(2);
-    random.script({
-        // Attempt 1.
-        cell(50),
-        cell(24),
-        code(1),
-        code(2),  // Линкор 24..27; upwards leaves the grid
-        cell(9),
-        cell(0),
-        cell(60),
-        code(3),  // Фрегат: a kept 0 is drawn again
-        cell(1),
-        cell(2),
-        code(2),  // Фрегат 2, 3, 4
-        cell(33),
-        cell(92),
-        code(0),  // Галеон 92, 91
-        cell(40),
-        cell(48),
-        code(3),  // Галеон 48, 58
-        cell(66),
-        cell(85),
-        code(1),  // Галеон 85, 75
-        cell(11),
-        cell(12),
-        cell(13),
-        cell(14),  // Люгер, first repetition, thrown away
-        cell(0),
-        cell(99),
-        cell(44),
-        cell(46),
-        cell(38),
-        // Attempt 2: the Линкор's bow is a single draw now.
-        cell(0),
-        cell(7),
-        code(2),
-        code(3),
-        cell(5),
-        cell(100),
-        code(3),
-        code(2),
-        code(1),
-        cell(23),
-        cell(51),
-        code(0),
-        code(2),
-        cell(0),
-        cell(20),
-        code(2),
-        code(3),  // a 0 that is not the kept draw stays unseen
-        cell(88),
-        cell(11),
-        code(0),
-        code(1),
-        cell(12),
-        cell(95),
-        code(0),
-        cell(61),
-        cell(62),
-        cell(63),
-        cell(64),
-        cell(3),
-        cell(0),
-        cell(45),
-        cell(59),
-        cell(77),
-        // Nation, warmed: the second stays.
-        code(3),
-        code(1),
-    });
+    // Attempt 1.
+    random.script({cell(50), cell(24), code(1), code(2)});    // Линкор 24..27, not upwards
+    random.script({cell(9), cell(0), cell(60), code(3)});     // Фрегат: a kept 0 drawn again
+    random.script({cell(1), cell(2), code(2)});               // Фрегат 2, 3, 4
+    random.script({cell(33), cell(92), code(0)});             // Галеон 92, 91
+    random.script({cell(40), cell(48), code(3)});             // Галеон 48, 58
+    random.script({cell(66), cell(85), code(1)});             // Галеон 85, 75
+    random.script({cell(11), cell(12), cell(13), cell(14)});  // Люгер, thrown away
+    random.script({cell(0), cell(99), cell(44), cell(46), cell(38)});
+    // Attempt 2: the Линкор's bow is a single draw now.
+    random.script({cell(7), code(2), code(3)});
+    random.script({cell(5), cell(100), code(3), code(2), code(1)});
+    random.script({cell(23), cell(51), code(0), code(2)});
+    random.script({cell(0), cell(20), code(2), code(3)});  // a 0 not kept is never seen
+    random.script({cell(88), cell(11), code(0), code(1)});
+    random.script({cell(12), cell(95), code(0)});
+    random.script({cell(61), cell(62), cell(63), cell(64)});
+    random.script({cell(3), cell(0), cell(45), cell(59), cell(77)});
+    // Nation, warmed: the second stays.
+    random.script({code(3), code(1)});
     f1().cmdStart.click();
     EXPECT_EQ(m().FlotVraga, kScriptedFleet);
     EXPECT_EQ(m().Natsiya, 1);

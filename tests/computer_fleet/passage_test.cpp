@@ -9,6 +9,7 @@
 
 #include "fleet_geometry.h"
 #include "support/game_fixture.h"
+#include "support/placement_clicks.h"
 
 namespace {
 
@@ -17,37 +18,17 @@ using support::GameTest;
 constexpr ui::Colour kRed = 255;
 
 class PassageTest : public GameTest {
-  protected:
-    // The placement screen as a finished placement leaves it: every command shown, the fleet
-    // laid on the cells, red marks around it, the work fields holding the last click's values.
+protected:
+    // The whole fleet laid by the player's clicks, twelve ticks into the game: every command
+    // shown, segments on the cells, red marks around the ships laid before the last one.
     void placementFinished() {
         startNewGame();
         advance(30 * 12);
-        game::Form1& f = f1();
-        f.CommandRazm.hide();
-        for (ui::Control* c : shownByStart())
-            c->show();
-        for (ui::TextBox* t :
-             {&f.txtLyger, &f.txtGaleon, &f.txtFregat, &f.txtLinkor, &f.txtUtschot}) {
-            t->setText("0");
-        }
-        f.txtKorabl.setText("Люгер");
-        f.txtNatschalo.setText("1");
-        f.txtNomerdoli.setText("2");
-        f.txtKletka.setText("100");
-        f.txtMemory.setText("99");
-        f.txtProverka.setText("1");
-        support::setPlayerFleet(m(), support::kSampleFleet);
-        for (const auto& ship : support::kSampleFleet) {
-            for (int c : ship)
-                f.Picture(c).setPicture(f.ImageDola.picture());
-        }
-        for (int c : {5, 9, 11, 12, 32, 42})
-            f.Picture(c).setBackColour(kRed);
-        m().TekKorabl = {0, 100, 0, 0, 0};
-        m().SchetDoli = 1;
-        m().RazmerKorablya = 1;
-        m().Sosedi = {0, 99, 90, 89, 0, 0, 0, 0, 0};
+        support::startPlacement(f1());
+        support::layFleet(f1(), support::kSampleFleet);
+        ASSERT_EQ(f1().txtUtschot.text(), "0");
+        ASSERT_EQ(f1().Picture(1).picture(), f1().ImageDola.picture());
+        ASSERT_EQ(f1().Picture(11).backColour(), kRed);
     }
 
     std::vector<ui::Control*> shownByStart() {
@@ -61,9 +42,24 @@ class PassageTest : public GameTest {
 TEST_F(PassageTest, RestoresThePlacementScreenKeepsTheWorkFieldsAndOpensTheBattle) {
     placementFinished();
     game::Form1& f = f1();
+    for (ui::Control* c : shownByStart())
+        ASSERT_TRUE(c->visible()) << c->name();
     f.Picture(150).setPicture(f.ImageDola.picture());  // the computer's zone is not touched
     f.Picture(150).setBackColour(kRed);
     const game::Module1 before = m();
+    std::vector<std::pair<ui::TextBox*, std::string>> texts = {
+        {&f.txtUtschot, "0"},
+        {&f.txtNomerdoli, "1"},
+        {&f.txtLyger, "4"},
+        {&f.txtGaleon, "3"},
+        {&f.txtFregat, "2"},
+        {&f.txtLinkor, "1"},
+        {&f.txtKorabl, "Выберите тип корабля"},
+    };
+    for (ui::TextBox* kept : {&f.txtNatschalo, &f.txtKletka, &f.txtMemory, &f.txtProverka}) {
+        texts.emplace_back(kept, kept->text());
+    }
+    ASSERT_EQ(f.txtNatschalo.text(), "1");
     bool placementGoneFirst = false;
     f2().setActivateHandler([&] { placementGoneFirst = !f1().visible(); });
     random.freeRun();
@@ -73,20 +69,6 @@ TEST_F(PassageTest, RestoresThePlacementScreenKeepsTheWorkFieldsAndOpensTheBattl
     for (ui::Control* c : shownByStart())
         EXPECT_FALSE(c->visible()) << c->name();
     EXPECT_TRUE(f.CommandRazm.visible());
-    const std::pair<ui::TextBox*, const char*> texts[] = {
-        {&f.txtUtschot, "0"},
-        {&f.txtNomerdoli, "1"},
-        {&f.txtLyger, "4"},
-        {&f.txtGaleon, "3"},
-        {&f.txtFregat, "2"},
-        {&f.txtLinkor, "1"},
-        {&f.txtKorabl, "Выберите тип корабля"},
-        // kept
-        {&f.txtNatschalo, "1"},
-        {&f.txtKletka, "100"},
-        {&f.txtMemory, "99"},
-        {&f.txtProverka, "1"},
-    };
     for (const auto& [box, text] : texts)
         EXPECT_EQ(box->text(), text) << box->name();
     for (int n = 1; n <= 100; ++n) {
@@ -99,8 +81,8 @@ TEST_F(PassageTest, RestoresThePlacementScreenKeepsTheWorkFieldsAndOpensTheBattl
     EXPECT_EQ(m().PoleIgroka, before.PoleIgroka);
     EXPECT_EQ(m().KorablKletki, before.KorablKletki);
     EXPECT_EQ(m().TekKorabl, before.TekKorabl);
-    EXPECT_EQ(m().SchetDoli, 1);
-    EXPECT_EQ(m().RazmerKorablya, 1);
+    EXPECT_EQ(m().SchetDoli, before.SchetDoli);
+    EXPECT_EQ(m().RazmerKorablya, before.RazmerKorablya);
     EXPECT_EQ(m().Sosedi, before.Sosedi);
     EXPECT_EQ(m().SchetTaimera, 12);
     EXPECT_TRUE(fleet_test::legalFleet(m().FlotVraga));
@@ -165,6 +147,16 @@ TEST_F(PassageTest, TheNextGamesPlacementScreenShowsNoTraceOfTheLast) {
     ASSERT_EQ(now.size(), design.size());
     for (std::size_t i = 0; i < now.size(); ++i)
         EXPECT_EQ(now[i], design[i]);
+
+    // And it plays: the same fleet is laid again, cell by cell, and the battle opens again.
+    support::startPlacement(f1());
+    support::layFleet(f1(), support::kSampleFleet);
+    int laid = 0;
+    for (int k = 1; k <= 100; ++k)
+        laid += m().PoleIgroka[k] == k ? 1 : 0;
+    EXPECT_EQ(laid, 20);
+    f1().cmdStart.click();
+    EXPECT_EQ(visibleForms(), (std::vector<ui::Form*>{&f2()}));
 }
 
 }  // namespace

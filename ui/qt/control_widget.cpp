@@ -10,10 +10,16 @@
 namespace uiqt {
 
 void syncGeometry(QWidget& widget, const ui::Control& control) {
+    // Only what changed: a pulsing label changes its colour many times a second, and each
+    // needless geometry or cursor call costs a round trip to the window system.
     const ui::Rect& r = control.rect();
-    widget.setGeometry(toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height));
-    widget.setCursor(toCursor(control.pointer()));
-    widget.setVisible(control.visible());
+    const QRect geometry(toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height));
+    if (widget.geometry() != geometry) widget.setGeometry(geometry);
+    const Qt::CursorShape shape = toCursor(control.pointer());
+    if (widget.cursor().shape() != shape) widget.setCursor(shape);
+    if (widget.isVisibleTo(widget.parentWidget()) != control.visible()) {
+        widget.setVisible(control.visible());
+    }
 }
 
 ControlWidget::ControlWidget(ui::Control& control, View& view, QWidget* parent)
@@ -44,7 +50,7 @@ void ControlWidget::paintEvent(QPaintEvent*) {
     const QRect r = rect();
     switch (control_.kind()) {
         case ui::Kind::Label:
-            paintLabel(p, r, static_cast<const ui::Label&>(control_));
+            paintLabel(p, r, static_cast<const ui::Label&>(control_), labelText_);
             break;
         case ui::Kind::TextBox:
             paintTextBox(p, r, static_cast<const ui::TextBox&>(control_));

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "ui/control.h"
+#include "ui/qt/painters.h"
 
 namespace uiqt {
 
@@ -29,6 +30,7 @@ private:
     ui::Control& control_;
     View& view_;
     bool pressed_ = false;
+    LabelText labelText_;
 };
 
 class ButtonWidget final : public QPushButton, public ui::ControlObserver {

@@ -47,12 +47,30 @@ void paintSunkenBorder(QPainter& p, const QRect& r) {
     p.drawLine(x1 - 1, y0 + 1, x1 - 1, y1 - 1);
 }
 
-void paintLabel(QPainter& p, const QRect& r, const ui::Label& label) {
+void paintLabel(QPainter& p, const QRect& r, const ui::Label& label, LabelText& cache) {
     if (label.opaque()) p.fillRect(r, backOr(label, ui::sys::ButtonFace));
-    p.setFont(toQFont(label.font()));
+    const QString caption = QString::fromStdString(label.caption());
+    const QFont font = toQFont(label.font());
+    const Qt::Alignment align = horizontal(label.alignment());
+    // The pulsing labels repaint many times a second with only their colour changed: keep
+    // the wrapped layout of the text and draw it again.
+    if (cache.caption != caption || cache.font != font || cache.width != r.width() ||
+        cache.align != align) {
+        cache.caption = caption;
+        cache.font = font;
+        cache.width = r.width();
+        cache.align = align;
+        cache.text = QStaticText(caption);
+        cache.text.setTextFormat(Qt::PlainText);
+        cache.text.setTextWidth(r.width());
+        QTextOption option(align);
+        option.setWrapMode(QTextOption::WordWrap);
+        cache.text.setTextOption(option);
+        cache.text.prepare(QTransform(), font);
+    }
+    p.setFont(font);
     p.setPen(foreOr(label, ui::sys::ButtonText));
-    p.drawText(r, static_cast<int>(horizontal(label.alignment()) | Qt::AlignTop | Qt::TextWordWrap),
-               QString::fromStdString(label.caption()));
+    p.drawStaticText(r.topLeft(), cache.text);
 }
 
 void paintTextBox(QPainter& p, const QRect& r, const ui::TextBox& field) {

@@ -1,7 +1,10 @@
 // Drawing of the painted controls, one function per kind, each from the model's state alone.
 #pragma once
 
+#include <QFont>
 #include <QPainter>
+#include <QStaticText>
+#include <QString>
 
 #include "ui/control.h"
 
@@ -9,7 +12,16 @@ namespace uiqt {
 
 class PictureCache;
 
-void paintLabel(QPainter& p, const QRect& r, const ui::Label& label);
+// A label's laid-out text, kept between paints.
+struct LabelText {
+    QString caption;
+    QFont font;
+    int width = -1;
+    Qt::Alignment align;
+    QStaticText text;
+};
+
+void paintLabel(QPainter& p, const QRect& r, const ui::Label& label, LabelText& cache);
 void paintTextBox(QPainter& p, const QRect& r, const ui::TextBox& field);
 void paintImage(QPainter& p, const QRect& r, const ui::Image& image, PictureCache& cache);
 void paintPictureBox(QPainter& p, const QRect& r, const ui::PictureBox& cell, PictureCache& cache);
