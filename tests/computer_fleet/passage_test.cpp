@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,6 +17,16 @@ namespace {
 using support::GameTest;
 
 constexpr ui::Colour kRed = 255;
+
+// Notes, the moment the battle screen comes up, whether the placement screen is already gone.
+struct PlacementGoneWhenBattleShown final : ui::FormObserver {
+    explicit PlacementGoneWhenBattleShown(ui::Form& placement) : placement(placement) {}
+    void formChanged() override {
+        if (!placementGone) placementGone = !placement.visible();
+    }
+    ui::Form& placement;
+    std::optional<bool> placementGone;
+};
 
 class PassageTest : public GameTest {
 protected:
@@ -60,8 +71,8 @@ TEST_F(PassageTest, RestoresThePlacementScreenKeepsTheWorkFieldsAndOpensTheBattl
         texts.emplace_back(kept, kept->text());
     }
     ASSERT_EQ(f.txtNatschalo.text(), "1");
-    bool placementGoneFirst = false;
-    f2().setActivateHandler([&] { placementGoneFirst = !f1().visible(); });
+    PlacementGoneWhenBattleShown order(f1());
+    f2().setObserver(&order);
     random.freeRun();
 
     f.cmdStart.click();
@@ -87,8 +98,17 @@ TEST_F(PassageTest, RestoresThePlacementScreenKeepsTheWorkFieldsAndOpensTheBattl
     EXPECT_EQ(m().SchetTaimera, 12);
     EXPECT_TRUE(fleet_test::legalFleet(m().FlotVraga));
 
-    EXPECT_TRUE(placementGoneFirst) << "the battle set-up runs with the placement screen hidden";
+    EXPECT_EQ(order.placementGone, std::optional<bool>(true))
+        << "the placement screen is hidden before the battle screen is shown";
     EXPECT_EQ(visibleForms(), (std::vector<ui::Form*>{&f2()}));
+    // The battle opens on the player's twenty cells and the drawn nation's flag.
+    for (int k = 1; k <= 100; ++k) {
+        EXPECT_EQ(f2().Picture(k).picture() == f2().ImageDola.picture(), m().PoleIgroka[k] == k)
+            << k;
+    }
+    const ui::Image* flags[] = {&f2().ImageAng, &f2().ImageFra, &f2().ImageSpa, &f2().ImageGol};
+    for (int n = 0; n < 4; ++n)
+        EXPECT_EQ(flags[n]->visible(), n == m().Natsiya) << n;
     advance(30);
     EXPECT_EQ(m().SchetTaimera, 13) << "the hidden placement form keeps counting";
 }
@@ -137,8 +157,8 @@ TEST_F(PassageTest, TheNextGamesPlacementScreenShowsNoTraceOfTheLast) {
     placementFinished();
     random.freeRun();
     f1().cmdStart.click();
-    f2().hide();
-    f4().show();
+    platform.answers.push_back(ui::Answer::Yes);
+    f2().CommandExit.click();  // "Покинуть игру", back to the welcome screen
     f4().Label1.click();
 
     ASSERT_EQ(visibleForms(), (std::vector<ui::Form*>{&f1()}));
