@@ -8,7 +8,7 @@ if [ "${1:-}" = "--sanitize" ]; then
     dir=build-sanitize
     flags="$flags -DBURUNTSY_SANITIZE=ON"
 fi
-scripts/deps.sh xvfb xauth xdotool
+scripts/deps.sh xvfb xauth xdotool libx11-dev
 # shellcheck disable=SC2086
 cmake -S . -B "$dir" -G Ninja $flags >/dev/null
 cmake --build "$dir"

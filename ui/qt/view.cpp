@@ -1,8 +1,6 @@
 #include "ui/qt/view.h"
 
 #include <QCoreApplication>
-#include <QHash>
-#include <QRegion>
 #include <algorithm>
 
 #include "ui/control.h"
@@ -83,14 +81,18 @@ void View::invalidate(QWidget* widget) {
 void View::repaintChanged() {
     std::vector<QPointer<QWidget>> changed;
     changed.swap(changed_);
-    QHash<QWidget*, QRegion> regions;
+    std::sort(changed.begin(), changed.end());
+    changed.erase(std::unique(changed.begin(), changed.end()), changed.end());
+    // A few widgets (a pulsing label, a shot's cell and report) are painted at once; a screen
+    // that changes wholesale is left to Qt to paint in one pass.
+    constexpr std::size_t kPaintAtOnce = 8;
     for (const QPointer<QWidget>& w : changed) {
-        if (w.isNull() || !w->isVisible()) continue;
-        QWidget* window = w->window();
-        regions[window] += QRect(w->mapTo(window, QPoint(0, 0)), w->size());
-    }
-    for (auto it = regions.begin(); it != regions.end(); ++it) {
-        if (it.key()->isVisible()) it.key()->repaint(it.value());
+        if (w.isNull()) continue;
+        if (changed.size() <= kPaintAtOnce && w->isVisible()) {
+            w->repaint();
+        } else {
+            w->update();
+        }
     }
 }
 

@@ -1,0 +1,170 @@
+// End to end in real X windows: the game binary is started, the welcome label clicked, a whole
+// fleet laid by clicking the real cells, the battle started, shots fired until one hits, the
+// battle left with "Покинуть игру" and Yes, and the program closed with its close box. After
+// key steps a screenshot is saved and pixels that prove the state are checked.
+//   play_through <game binary> <folder for screenshots>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "x_session.h"
+
+namespace {
+
+using e2e::Rgb;
+
+const std::string kCaption = "Бурунцы: волноборье";
+const Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255}, kRed{255, 0, 0};
+
+int failures = 0;
+
+void expect(bool ok, const std::string& what) {
+    std::printf("%s %s\n", ok ? "ok  " : "FAIL", what.c_str());
+    if (!ok) ++failures;
+}
+
+std::string str(Rgb c) {
+    return "(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + ")";
+}
+
+// A cell's inner area begins two pixels inside its 375-twip square.
+int cellLeft(int gridLeft, int n) {
+    return gridLeft + 360 * ((n - 1) % 10) + 30;
+}
+int cellTop(int n) {
+    return 1560 + 360 * ((n - 1) / 10) + 30;
+}
+Rgb cellPixel(e2e::XSession& x, Window w, int gridLeft, int n, int dx, int dy) {
+    return x.pixel(w, cellLeft(gridLeft, n) / 15 + dx, cellTop(n) / 15 + dy);
+}
+void clickCell(e2e::XSession& x, Window w, int gridLeft, int n) {
+    x.clickAtTwips(w, gridLeft + 360 * ((n - 1) % 10) + 187, 1560 + 360 * ((n - 1) / 10) + 187);
+}
+
+// Ship pictures, left to right: Люгер, Галеон, Фрегат, Линкор.
+void chooseType(e2e::XSession& x, Window w, int length) {
+    x.clickAtTwips(w, 240 + 1680 * (length - 1) + 787, 6840 + 727);
+}
+
+int waitExit(pid_t pid, int ms) {
+    for (int waited = 0; waited < ms; waited += 50) {
+        int status = 0;
+        if (waitpid(pid, &status, WNOHANG) == pid) {
+            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return -1;
+}
+
+void play(e2e::XSession& x, const std::string& shots, pid_t game) {
+    const Window welcome = x.waitForWindow(kCaption, 20000);
+    expect(welcome != 0, "the welcome screen opens");
+    if (welcome == 0) return;
+    x.screenshot(welcome, shots + "/1-welcome.ppm");
+    expect(x.pixelAtTwips(welcome, 1680 + 150, 3360 + 30) == Rgb{128, 64, 0},
+           "the welcome label is on screen");
+
+    x.clickAtTwips(welcome, 1680 + 4327, 3360 + 1147);
+    const Window placement = x.waitForWindow(kCaption, 5000, welcome);
+    expect(placement != 0, "the label opens the placement screen");
+    if (placement == 0) return;
+    expect(!x.isMapped(welcome), "the welcome screen is gone");
+    expect(x.pixelAtTwips(placement, 6000, 300) == Rgb{0, 128, 128},
+           "the placement screen is teal");
+
+    x.clickAtTwips(placement, 7920 + 1327, 6960 + 427);  // "Начать размещение!"
+    const std::vector<std::vector<int>> fleet = {{1, 2, 3, 4}, {6, 7, 8}, {21, 31, 41}, {10, 20},
+                                                 {23, 24},     {26, 27},  {43},         {46},
+                                                 {49},         {100}};
+    for (std::size_t s = 0; s < fleet.size(); ++s) {
+        chooseType(x, placement, static_cast<int>(fleet[s].size()));
+        if (s == 1) {
+            const Rgb frame = cellPixel(x, placement, 1200, 1, 1, 1);
+            const Rgb red = cellPixel(x, placement, 1200, 5, 10, 10);
+            x.screenshot(placement, shots + "/2-placement.ppm");
+            expect(frame == kBlack, "a laid cell shows the segment frame " + str(frame));
+            expect(red == kRed, "the cell beside the laid ship is marked red " + str(red));
+        }
+        for (int cell : fleet[s])
+            clickCell(x, placement, 1200, cell);
+    }
+    x.screenshot(placement, shots + "/3-fleet.ppm");
+    x.clickAtTwips(placement, 7920 + 1327, 6960 + 427);  // "Разместить флот врага"
+    const Window battle = x.waitForWindow(kCaption, 10000, placement);
+    expect(battle != 0, "the whole fleet opens the battle");
+    if (battle == 0) return;
+    expect(cellPixel(x, battle, 1200, 21, 1, 1) == kBlack, "the battle shows the player's fleet");
+
+    // Shoot down the grid until a shot hits; clicks during the computer's move are refused,
+    // so a cell that stays empty is tried again.
+    bool hit = false;
+    int n = 1;
+    const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(120);
+    while (!hit && n <= 100 && std::chrono::steady_clock::now() < limit) {
+        clickCell(x, battle, 7080, n);
+        const Rgb c = cellPixel(x, battle, 7080, n, 10, 10);
+        if (c == kRed) {
+            hit = true;
+        } else if (c == kBlack) {
+            ++n;  // a miss: the dot
+        } else {
+            std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        }
+    }
+    x.screenshot(battle, shots + "/4-battle.ppm");
+    expect(hit, "a hit shows the red cross");
+
+    x.clickAtTwips(battle, 7920 + 1327, 6960 + 427);  // "Покинуть игру"
+    const Window question = x.waitForWindow("Подтверждение выхода", 5000);
+    expect(question != 0, "the exit question is asked");
+    if (question != 0) {
+        x.screenshot(question, shots + "/5-question.ppm");
+        x.pressKey("Return");  // Yes is the default
+    }
+    const Window back = x.waitForWindow(kCaption, 5000, battle);
+    expect(back != 0 && !x.isMapped(battle), "Yes leaves the battle for the welcome screen");
+    if (back == 0) return;
+    x.screenshot(back, shots + "/6-back.ppm");
+    expect(x.pixelAtTwips(back, 1680 + 150, 3360 + 30) == Rgb{128, 64, 0},
+           "the welcome label is on screen again");
+
+    x.requestClose(back);
+    const int status = waitExit(game, 15000);
+    expect(status == 0,
+           "the close box ends the program cleanly (exit status " + std::to_string(status) + ")");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: play_through <game binary> <folder for screenshots>\n");
+        return 2;
+    }
+    const pid_t game = fork();
+    if (game == 0) {
+        execl(argv[1], argv[1], static_cast<char*>(nullptr));
+        std::perror("execl");
+        _exit(127);
+    }
+    try {
+        e2e::XSession x;
+        play(x, argv[2], game);
+    } catch (const std::exception& e) {
+        expect(false, e.what());
+    }
+    if (waitExit(game, 0) < 0) {
+        kill(game, SIGKILL);
+        waitpid(game, nullptr, 0);
+    }
+    std::printf("%s\n", failures == 0 ? "PASSED" : "FAILED");
+    return failures == 0 ? 0 : 1;
+}
