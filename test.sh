@@ -12,6 +12,7 @@ scripts/deps.sh xvfb xauth xdotool libx11-dev
 # shellcheck disable=SC2086
 cmake -S . -B "$dir" -G Ninja $flags >/dev/null
 cmake --build "$dir"
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$(pwd)/tests/lsan.supp}"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 ctest --test-dir "$dir" --output-on-failure -j "$(nproc)"
