@@ -1,0 +1,5 @@
+#pragma once
+#include <QImage>
+namespace draw {
+QImage testSeascape(int w, int h);
+}
