@@ -82,15 +82,19 @@ void paintFlames(QImage& canvas, const Blaze& b) {
     // From the back, dark red and tall, to the front, yellow-white and low.
     const Layer layers[] = {
         {QColor(200, 50, 10, 230), QColor(170, 30, 5, 170), QColor(90, 10, 0, 0), 1.0, 0.34, 9},
-        {QColor(255, 120, 20, 240), QColor(240, 80, 10, 190), QColor(200, 40, 0, 0), 0.82, 0.28, 11},
-        {QColor(255, 200, 60, 250), QColor(255, 150, 30, 200), QColor(255, 90, 10, 0), 0.6, 0.22, 11},
-        {QColor(255, 250, 200, 255), QColor(255, 220, 110, 200), QColor(255, 170, 40, 0), 0.36, 0.16, 8},
+        {QColor(255, 120, 20, 240), QColor(240, 80, 10, 190), QColor(200, 40, 0, 0), 0.82, 0.28,
+         11},
+        {QColor(255, 200, 60, 250), QColor(255, 150, 30, 200), QColor(255, 90, 10, 0), 0.6, 0.22,
+         11},
+        {QColor(255, 250, 200, 255), QColor(255, 220, 110, 200), QColor(255, 170, 40, 0), 0.36,
+         0.16, 8},
     };
     for (const Layer& l : layers) {
         for (int i = 0; i < l.count; ++i) {
             const double off = rng.range(-0.5, 0.5);
             const double x = b.base.x() + off * b.width * 0.9;
-            const double h = b.height * l.heightK * rng.range(0.45, 1.0) * (1.0 - std::fabs(off) * 0.7);
+            const double h =
+                b.height * l.heightK * rng.range(0.45, 1.0) * (1.0 - std::fabs(off) * 0.7);
             const double w = b.width * l.widthK * rng.range(0.7, 1.3);
             const QPointF foot(x, b.base.y() + rng.range(0.0, 0.06) * b.height);
             const QPainterPath path = tongue(foot, w, h, rng.range(0.2, 0.6),
@@ -107,8 +111,8 @@ void paintFlames(QImage& canvas, const Blaze& b) {
     p.setCompositionMode(QPainter::CompositionMode_Plus);
     for (int i = 0; i < 60; ++i) {
         const double t = rng.uniform();
-        const QPointF c = b.base + QPointF(rng.range(-0.7, 0.7) * b.width * (1 + t),
-                                           -b.height * (0.3 + 1.4 * t));
+        const QPointF c =
+            b.base + QPointF(rng.range(-0.7, 0.7) * b.width * (1 + t), -b.height * (0.3 + 1.4 * t));
         const double r = std::max(0.6, b.width * 0.008 * rng.range(0.5, 1.5));
         p.setBrush(QColor(255, static_cast<int>(rng.range(120, 220)), 60,
                           static_cast<int>(220 * (1 - t))));
@@ -129,9 +133,9 @@ void paintPlume(QImage& canvas, const Plume& pl) {
             const double t = (i + rng.uniform()) / puffs;
             const double r = lerp(pl.startRadius, pl.endRadius, std::pow(t, 0.8));
             const double wander = fbm(t * 3.0, 0.5, pl.seed, 3) * pl.rise * 0.12;
-            const QPointF c = pl.base + QPointF(pl.drift * pl.rise * std::pow(t, 1.6) + wander,
-                                                -pl.rise * t) +
-                              QPointF(rng.range(-0.6, 0.6) * r, rng.range(-0.4, 0.4) * r);
+            const QPointF c =
+                pl.base + QPointF(pl.drift * pl.rise * std::pow(t, 1.6) + wander, -pl.rise * t) +
+                QPointF(rng.range(-0.6, 0.6) * r, rng.range(-0.4, 0.4) * r);
             const double a = pl.density * (1.0 - 0.55 * t);
             // Each puff a soft ball lit from above, warm underneath near the fire.
             QRadialGradient g(c - QPointF(r * 0.25, r * 0.3), r * 1.1);
@@ -151,7 +155,8 @@ void paintPlume(QImage& canvas, const Plume& pl) {
         for (int x = 0; x < layer.width(); ++x) {
             const QRgb px = line[x];
             if (qAlpha(px) == 0) continue;
-            const double n = fbm01(x / (pl.endRadius * 0.35), y / (pl.endRadius * 0.35), pl.seed + 9u, 5);
+            const double n =
+                fbm01(x / (pl.endRadius * 0.35), y / (pl.endRadius * 0.35), pl.seed + 9u, 5);
             const double k = clamp01(0.35 + 1.1 * n);
             line[x] = qRgba(static_cast<int>(qRed(px) * k), static_cast<int>(qGreen(px) * k),
                             static_cast<int>(qBlue(px) * k), static_cast<int>(qAlpha(px) * k));

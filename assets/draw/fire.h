@@ -8,16 +8,16 @@
 namespace draw {
 
 struct Blaze {
-    QPointF base;     // middle of the fire's foot
-    double width;     // across the foot
-    double height;    // of the tallest flames
+    QPointF base;   // middle of the fire's foot
+    double width;   // across the foot
+    double height;  // of the tallest flames
     std::uint32_t seed = 1;
 };
 
 struct Plume {
-    QPointF base;     // where the smoke leaves the fire
-    double rise;      // how high the column climbs
-    double drift;     // sideways travel at the top, per unit of rise
+    QPointF base;  // where the smoke leaves the fire
+    double rise;   // how high the column climbs
+    double drift;  // sideways travel at the top, per unit of rise
     double startRadius;
     double endRadius;
     double density = 0.8;  // 0 thin grey, 1 thick black

@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
         }
         const QString path = QDir(folder).filePath(QString::fromLatin1(e.file));
         const bool ok = path.endsWith(QLatin1String(".bmp")) ? draw::writeBmp24(img, path)
-                                                              : draw::writeJpeg(img, path);
+                                                             : draw::writeJpeg(img, path);
         if (!ok) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return 1;

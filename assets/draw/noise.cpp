@@ -21,15 +21,16 @@ std::uint32_t hash(int x, int y, std::uint32_t seed) {
 // Twelve evenly spread unit gradients are enough to hide the lattice.
 double gradientDot(std::uint32_t h, double dx, double dy) {
     static const double kGrad[12][2] = {
-        {1.0, 0.0},       {0.866, 0.5},  {0.5, 0.866},   {0.0, 1.0},
-        {-0.5, 0.866},    {-0.866, 0.5}, {-1.0, 0.0},    {-0.866, -0.5},
-        {-0.5, -0.866},   {0.0, -1.0},   {0.5, -0.866},  {0.866, -0.5},
+        {1.0, 0.0},  {0.866, 0.5},   {0.5, 0.866},   {0.0, 1.0},  {-0.5, 0.866}, {-0.866, 0.5},
+        {-1.0, 0.0}, {-0.866, -0.5}, {-0.5, -0.866}, {0.0, -1.0}, {0.5, -0.866}, {0.866, -0.5},
     };
     const double* g = kGrad[h % 12];
     return g[0] * dx + g[1] * dy;
 }
 
-double fade(double t) { return t * t * t * (t * (t * 6.0 - 15.0) + 10.0); }
+double fade(double t) {
+    return t * t * t * (t * (t * 6.0 - 15.0) + 10.0);
+}
 
 }  // namespace
 

@@ -29,7 +29,9 @@ QImage newLayer(int width, int height) {
     return img;
 }
 
-QImage newLayer(const QImage& like) { return newLayer(like.width(), like.height()); }
+QImage newLayer(const QImage& like) {
+    return newLayer(like.width(), like.height());
+}
 
 namespace {
 
@@ -47,12 +49,14 @@ void boxLine(QRgb* line, int n, int stride, int radius, std::vector<int>& buf) {
     int sum[4] = {0, 0, 0, 0};
     auto at = [&](int i, int c) { return buf[std::clamp(i, 0, n - 1) * 4 + c]; };
     for (int c = 0; c < 4; ++c) {
-        for (int i = -radius; i <= radius; ++i) sum[c] += at(i, c);
+        for (int i = -radius; i <= radius; ++i)
+            sum[c] += at(i, c);
     }
     for (int i = 0; i < n; ++i) {
-        line[i * stride] = qRgba(sum[1] / window, sum[2] / window, sum[3] / window,
-                                 sum[0] / window);
-        for (int c = 0; c < 4; ++c) sum[c] += at(i + radius + 1, c) - at(i - radius, c);
+        line[i * stride] =
+            qRgba(sum[1] / window, sum[2] / window, sum[3] / window, sum[0] / window);
+        for (int c = 0; c < 4; ++c)
+            sum[c] += at(i + radius + 1, c) - at(i - radius, c);
     }
 }
 
@@ -66,8 +70,10 @@ void blur(QImage& img, int radius) {
     const int stride = static_cast<int>(img.bytesPerLine() / 4);
     auto* bits = reinterpret_cast<QRgb*>(img.bits());
     for (int pass = 0; pass < 3; ++pass) {
-        for (int y = 0; y < h; ++y) boxLine(bits + y * stride, w, 1, radius, buf);
-        for (int x = 0; x < w; ++x) boxLine(bits + x, h, stride, radius, buf);
+        for (int y = 0; y < h; ++y)
+            boxLine(bits + y * stride, w, 1, radius, buf);
+        for (int x = 0; x < w; ++x)
+            boxLine(bits + x, h, stride, radius, buf);
     }
 }
 
@@ -98,7 +104,9 @@ void addGrain(QImage& img, double amount, std::uint32_t seed) {
             const double weave = 0.5 * std::sin(x * 2.1) * std::sin(y * 2.3);
             const double g = amount * ((rng.uniform() - 0.5) * 2.0 + weave * 0.6);
             const QRgb px = line[x];
-            auto ch = [&](int v) { return std::clamp(static_cast<int>(v + g * 255.0), 0, qAlpha(px)); };
+            auto ch = [&](int v) {
+                return std::clamp(static_cast<int>(v + g * 255.0), 0, qAlpha(px));
+            };
             line[x] = qRgba(ch(qRed(px)), ch(qGreen(px)), ch(qBlue(px)), qAlpha(px));
         }
     }

@@ -8,12 +8,16 @@
 
 namespace draw {
 
-inline double clamp01(double v) { return v < 0.0 ? 0.0 : (v > 1.0 ? 1.0 : v); }
+inline double clamp01(double v) {
+    return v < 0.0 ? 0.0 : (v > 1.0 ? 1.0 : v);
+}
 inline double smoothstep(double e0, double e1, double x) {
     const double t = clamp01((x - e0) / (e1 - e0));
     return t * t * (3.0 - 2.0 * t);
 }
-inline double lerp(double a, double b, double t) { return a + (b - a) * t; }
+inline double lerp(double a, double b, double t) {
+    return a + (b - a) * t;
+}
 
 QColor mix(const QColor& a, const QColor& b, double t);
 QColor withAlpha(QColor c, int alpha);

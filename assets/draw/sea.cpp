@@ -79,7 +79,7 @@ void paintSea(QImage& img, int horizonY, const SeaStyle& s) {
     const int h = img.height();
     const std::vector<Swell> swells = makeSwells(s);
     const double vNear = 1.0 / s.waveSize;  // the bottom row spans this many swell lengths
-    const View view{static_cast<double>(w), vNear, static_cast<double>(h - horizonY),
+    const View view{static_cast<double>(w),     vNear,    static_cast<double>(h - horizonY),
                     (h - horizonY) * vNear / w, horizonY, w};
     const int y0 = std::max(horizonY, 0);
     // Heights on the pixel grid, one row more above, so slopes come from neighbours.
@@ -91,7 +91,8 @@ void paintSea(QImage& img, int horizonY, const SeaStyle& s) {
         const double v = view.v(yy);
         const double fu = v / view.focal;
         const double fv = v / (yy - horizonY + 0.5);
-        for (int x = 0; x <= w; ++x) row[x] = waterHeight(view.u(x, v), v, fu, fv, swells, s);
+        for (int x = 0; x <= w; ++x)
+            row[x] = waterHeight(view.u(x, v), v, fu, fv, swells, s);
     }
     for (int y = y0; y < h; ++y) {
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
@@ -101,8 +102,7 @@ void paintSea(QImage& img, int horizonY, const SeaStyle& s) {
         const double dv = std::max(view.v(std::max(y - 1, horizonY)) - v, 1e-6);
         const double fu = v / view.focal;
         const double look = std::atan2(view.camera, v);  // how far below the horizon we look
-        const double fog =
-            clamp01(1.0 - std::exp(-(v - vNear * 0.8) / (vNear * s.fogDistance)));
+        const double fog = clamp01(1.0 - std::exp(-(v - vNear * 0.8) / (vNear * s.fogDistance)));
         for (int x = 0; x < w; ++x) {
             const double gv = y > horizonY ? (above[x] - row[x]) / dv : 0.0;
             const double gu = (row[x + 1] - row[x]) / fu;

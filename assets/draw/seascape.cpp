@@ -55,7 +55,8 @@ void reflect(QImage& canvas, const QImage& ship, double waterY, double scale) {
             const double wobble = (1.0 + d * 0.06) * (1.2 * std::sin(y * 0.8 + x * 0.05) +
                                                       1.5 * noise(x * 0.05, y * 0.35, 3u));
             const int sx = std::clamp(static_cast<int>(x + wobble), 0, w - 1);
-            const int sy = static_cast<int>(2.0 * waterY - y + 0.5 * noise(x * 0.1, y * 0.2, 4u) * d * 0.1);
+            const int sy =
+                static_cast<int>(2.0 * waterY - y + 0.5 * noise(x * 0.1, y * 0.2, 4u) * d * 0.1);
             if (sy < 0 || sy >= h) continue;
             const QRgb src = reinterpret_cast<const QRgb*>(ship.constScanLine(sy))[sx];
             const int a = qAlpha(src);
@@ -80,10 +81,12 @@ void closeWater(QImage& canvas, const QImage& sea, const ShipLayer& layer, const
     const QTransform& m = layer.map;
     const double x0 = std::min(m.map(QPointF(-52, 0)).x(), m.map(QPointF(52, 0)).x());
     const double x1 = std::max(m.map(QPointF(-52, 0)).x(), m.map(QPointF(52, 0)).x());
-    for (int x = std::max(0, static_cast<int>(x0)); x < std::min(canvas.width(), static_cast<int>(x1) + 1); ++x) {
+    for (int x = std::max(0, static_cast<int>(x0));
+         x < std::min(canvas.width(), static_cast<int>(x1) + 1); ++x) {
         const QPointF inv = m.inverted().map(QPointF(x, 0));
         const double wl = m.map(QPointF(inv.x(), 0.0)).y();
-        const double lift = s * (0.25 + 0.25 * std::sin(x / (s * 2.2)) + 0.2 * noise(x / (s * 1.3), 0.5, 9u));
+        const double lift =
+            s * (0.25 + 0.25 * std::sin(x / (s * 2.2)) + 0.2 * noise(x / (s * 1.3), 0.5, 9u));
         const int top = static_cast<int>(wl - lift);
         const int bottom = static_cast<int>(wl + s * 1.6);
         for (int y = std::max(0, top); y < std::min(canvas.height(), bottom); ++y) {

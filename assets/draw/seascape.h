@@ -18,8 +18,8 @@ QImage seascape(int width, int height, int horizonY, const SkyStyle& sky, const 
 ShipPose fitShip(const ShipSpec& spec, const QRectF& area, bool facingLeft, double heel = 0);
 
 struct ShipLayer {
-    QImage image;        // the ship alone, on transparency
-    QTransform map;      // ship units to picture pixels
+    QImage image;    // the ship alone, on transparency
+    QTransform map;  // ship units to picture pixels
 };
 
 // Paints the ship on a layer of the canvas's size. Fire can be added to the layer before it

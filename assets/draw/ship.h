@@ -19,15 +19,15 @@ namespace draw {
 enum class Rig { Square, Lug, Lateen };
 
 struct MastSpec {
-    double x = 0;            // foot of the mast along the hull
-    double height = 80;      // above the deck
+    double x = 0;        // foot of the mast along the hull
+    double height = 80;  // above the deck
     Rig rig = Rig::Square;
-    int squareSails = 3;     // course, topsail, topgallant, royal, from the bottom up
-    bool course = true;      // false: the lowest yard carries no sail (a mizzen's crossjack)
-    bool spanker = false;    // a gaff sail abaft the mast
-    double yard = 40;        // length of the lowest yard (or of the lug or lateen yard)
-    double rake = 2;         // degrees, the head leaning aft
-    double pennant = 18;     // length of the masthead pennant, 0 for none
+    int squareSails = 3;   // course, topsail, topgallant, royal, from the bottom up
+    bool course = true;    // false: the lowest yard carries no sail (a mizzen's crossjack)
+    bool spanker = false;  // a gaff sail abaft the mast
+    double yard = 40;      // length of the lowest yard (or of the lug or lateen yard)
+    double rake = 2;       // degrees, the head leaning aft
+    double pennant = 18;   // length of the masthead pennant, 0 for none
 };
 
 struct DeckStep {  // a raised deck, forecastle or stern castle
@@ -41,8 +41,8 @@ struct HullBand {  // a painted strake, between fractions of the local freeboard
 };
 
 struct GunRow {
-    double level;    // height of the port centres, as a fraction of the local freeboard
-    double x0, x1;   // first and last port
+    double level;   // height of the port centres, as a fraction of the local freeboard
+    double x0, x1;  // first and last port
     int ports;
     double size;
 };
@@ -81,16 +81,16 @@ struct ShipSpec {
     QColor ensignCanton = QColor(235, 235, 225);
     double ensignSize = 9;
 
-    int sailHoles = 0;            // shot holes in every sail
+    int sailHoles = 0;             // shot holes in every sail
     std::vector<Scorch> scorches;  // burnt patches
     std::uint32_t seed = 1;
 };
 
 struct ShipPose {
-    QPointF waterline;      // picture point of the hull's midship waterline
-    double scale = 4;       // pixels per ship unit
+    QPointF waterline;  // picture point of the hull's midship waterline
+    double scale = 4;   // pixels per ship unit
     bool facingLeft = false;
-    double heel = 0;        // degrees
+    double heel = 0;  // degrees
 };
 
 // Paints the ship (no sea) and returns the map from ship units to picture pixels.

@@ -10,7 +10,8 @@ namespace draw::ship {
 
 namespace {
 
-// Cloth flying aft from its hoist (the wind comes from forward of the beam), shaded along its length by the slope of its waves.
+// Cloth flying aft from its hoist (the wind comes from forward of the beam), shaded along its
+// length by the slope of its waves.
 void flyingCloth(QPainter& p, const Frame& f, QPointF hoist, double length, double height,
                  double taper, QColor field, const QColor* canton, double phase, double waves) {
     const int steps = 40;
@@ -22,7 +23,8 @@ void flyingCloth(QPainter& p, const Frame& f, QPointF hoist, double length, doub
     auto outline = [&](double t1, double part) {
         QPainterPath path;
         path.moveTo(edge(0));
-        for (int i = 1; i <= steps; ++i) path.lineTo(edge(t1 * i / steps));
+        for (int i = 1; i <= steps; ++i)
+            path.lineTo(edge(t1 * i / steps));
         for (int i = steps; i >= 0; --i) {
             const double t = t1 * i / steps;
             path.lineTo(edge(t) - QPointF(0, depth(t) * part));
@@ -68,8 +70,8 @@ void paintColours(QPainter& p, const Frame& f) {
         const QPointF top = foot + QPointF(-1.6, s.ensignSize * 0.8);
         p.setPen(QPen(QColor(70, 50, 30), f.line(0.35)));
         p.drawLine(foot, top);
-        flyingCloth(p, f, top, s.ensignSize, s.ensignSize * 0.66, 0.05, s.ensign,
-                    &s.ensignCanton, 1.1, 0.7);
+        flyingCloth(p, f, top, s.ensignSize, s.ensignSize * 0.66, 0.05, s.ensign, &s.ensignCanton,
+                    1.1, 0.7);
     }
     if (s.sternLantern) {
         const QPointF base(-48.8, f.deckTop(-48.8));

@@ -20,7 +20,8 @@ constexpr double kKeel = -1.2;  // the hull is drawn a little below the waterlin
 QPainterPath outline(const Frame& f) {
     QPainterPath path;
     path.moveTo(kStern, f.deckTop(kStern));
-    for (double x = kStern; x <= kBow; x += 0.5) path.lineTo(x, f.deckTop(x));
+    for (double x = kStern; x <= kBow; x += 0.5)
+        path.lineTo(x, f.deckTop(x));
     const double top = f.deckTop(kBow);
     path.cubicTo(kBow + 1.2, top * 0.45, kBow - 3.0, kKeel + 0.2, kBow - 7.0, kKeel);
     path.lineTo(kStern + 6.0, kKeel);
@@ -33,13 +34,15 @@ QPainterPath outline(const Frame& f) {
 QPainterPath strake(const Frame& f, double level, double x0 = kStern - 2, double x1 = kBow + 2) {
     QPainterPath path;
     path.moveTo(x0, level * f.mainTop(x0));
-    for (double x = x0 + 0.5; x <= x1; x += 0.5) path.lineTo(x, level * f.mainTop(x));
+    for (double x = x0 + 0.5; x <= x1; x += 0.5)
+        path.lineTo(x, level * f.mainTop(x));
     return path;
 }
 
 QPainterPath bandArea(const Frame& f, double from, double to) {
     QPainterPath path = strake(f, from);
-    for (double x = kBow + 2; x >= kStern - 2; x -= 0.5) path.lineTo(x, to * f.mainTop(x));
+    for (double x = kBow + 2; x >= kStern - 2; x -= 0.5)
+        path.lineTo(x, to * f.mainTop(x));
     path.closeSubpath();
     return path;
 }
@@ -49,8 +52,8 @@ const QImage& woodGrain() {
         QImage img(512, 64, QImage::Format_ARGB32_Premultiplied);
         for (int y = 0; y < img.height(); ++y) {
             for (int x = 0; x < img.width(); ++x) {
-                const double g = fbm(x / 60.0, y / 2.5, 91u, 4) * 0.6 +
-                                 noise(x / 9.0, y / 1.2, 92u) * 0.25;
+                const double g =
+                    fbm(x / 60.0, y / 2.5, 91u, 4) * 0.6 + noise(x / 9.0, y / 1.2, 92u) * 0.25;
                 const int v = std::clamp(static_cast<int>(128 + 90 * g), 0, 255);
                 img.setPixel(x, y, qRgb(v, v, v));
             }
@@ -100,7 +103,8 @@ void paintGuns(QPainter& p, const Frame& f) {
 
 void paintShading(QPainter& p, const Frame& f) {
     double top = 0;
-    for (double x = kStern; x <= kBow; x += 1.0) top = std::max(top, f.deckTop(x));
+    for (double x = kStern; x <= kBow; x += 1.0)
+        top = std::max(top, f.deckTop(x));
     QLinearGradient vertical(0, top, 0, kKeel);
     vertical.setColorAt(0.0, QColor(255, 240, 210, 60));
     vertical.setColorAt(0.25, QColor(255, 240, 210, 15));
@@ -213,7 +217,8 @@ void paintChannels(QPainter& p, const Frame& f) {
         p.setBrush(QColor(22, 16, 12));
         p.drawRect(QRectF(m.x - 6.5, y - 0.35, 10.0, 0.7));
         p.setBrush(f.s.trim.darker(150));
-        for (int i = 0; i < 5; ++i) p.drawEllipse(QPointF(m.x - 6 + i * 2.2, y + 0.45), 0.35, 0.35);
+        for (int i = 0; i < 5; ++i)
+            p.drawEllipse(QPointF(m.x - 6 + i * 2.2, y + 0.45), 0.35, 0.35);
     }
 }
 
@@ -226,7 +231,8 @@ void paintHull(QPainter& p, const Frame& f, Rng& rng) {
     p.fillPath(hull, s.hull);
     p.save();
     p.setClipPath(hull, Qt::IntersectClip);
-    for (const HullBand& b : s.bands) p.fillPath(bandArea(f, b.from, b.to), b.colour);
+    for (const HullBand& b : s.bands)
+        p.fillPath(bandArea(f, b.from, b.to), b.colour);
 
     // Grain of the wood over the paint, then the seams of the planks.
     QBrush grain(woodGrain());
@@ -265,7 +271,8 @@ void paintHull(QPainter& p, const Frame& f, Rng& rng) {
     // The rail along the top of the bulwarks, and the castles' rails.
     QPainterPath rail;
     rail.moveTo(kStern, f.deckTop(kStern));
-    for (double x = kStern; x <= kBow; x += 0.5) rail.lineTo(x, f.deckTop(x));
+    for (double x = kStern; x <= kBow; x += 0.5)
+        rail.lineTo(x, f.deckTop(x));
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(s.trim, f.line(0.4)));
     p.drawPath(rail);

@@ -49,9 +49,9 @@ QImage portrait(int w, int h, const Hero& hero, const Weather& weather) {
 
 // A ship on fire: fires at points of the hull (ship units), smoke drifting before the wind.
 struct Fire {
-    QPointF at;      // ship units
-    double width;    // ship units
-    double height;   // ship units
+    QPointF at;     // ship units
+    double width;   // ship units
+    double height;  // ship units
 };
 
 QImage burning(int w, int h, const Hero& hero, const Weather& weather,
@@ -62,7 +62,8 @@ QImage burning(int w, int h, const Hero& hero, const Weather& weather,
     std::vector<Blaze> blazes;
     std::uint32_t seed = hero.spec.seed * 7u;
     for (const Fire& f : fires) {
-        blazes.push_back({layer.map.map(f.at), f.width * pose.scale, f.height * pose.scale, ++seed});
+        blazes.push_back(
+            {layer.map.map(f.at), f.width * pose.scale, f.height * pose.scale, ++seed});
         scorchLayer(layer.image, blazes.back());
     }
     tint(layer.image, weather.light, weather.lightAmount);
@@ -73,12 +74,13 @@ QImage burning(int w, int h, const Hero& hero, const Weather& weather,
     }
     const double downwind = hero.facingLeft ? 1.0 : -1.0;  // smoke drifts aft, as the colours fly
     for (const Blaze& b : blazes) {
-        Plume plume{b.base - QPointF(0, b.height * 0.5), b.base.y() + h * 0.1,
-                    downwind * 0.45, b.width * 0.35, b.width * 1.6 * smoke};
+        Plume plume{b.base - QPointF(0, b.height * 0.5), b.base.y() + h * 0.1, downwind * 0.45,
+                    b.width * 0.35, b.width * 1.6 * smoke};
         plume.seed = b.seed + 100u;
         paintPlume(img, plume);
     }
-    for (const Blaze& b : blazes) paintFlames(img, b);
+    for (const Blaze& b : blazes)
+        paintFlames(img, b);
     return finish(img, hero.spec.seed, 0.45);
 }
 

@@ -60,8 +60,8 @@ void squareMast(QPainter& p, const Frame& f, const MastSpec& m) {
     spar(p, f, f.mastPoint(m, -f.s.freeboard * 0.5), f.mastPoint(m, plan.lowerTop * H + 0.8), w,
          w * 0.85, kMastWood);
     if (plan.sections == 2) {
-        spar(p, f, f.mastPoint(m, plan.lowerTop * H - 3), f.mastPoint(m, H + 1.5), w * 0.7,
-             w * 0.3, kMastWood);
+        spar(p, f, f.mastPoint(m, plan.lowerTop * H - 3), f.mastPoint(m, H + 1.5), w * 0.7, w * 0.3,
+             kMastWood);
     } else {
         spar(p, f, f.mastPoint(m, plan.lowerTop * H - 3), f.mastPoint(m, plan.topmastHead * H),
              w * 0.72, w * 0.6, kMastWood);

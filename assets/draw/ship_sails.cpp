@@ -14,7 +14,9 @@ namespace draw::ship {
 
 namespace {
 
-QPointF lerpPt(QPointF a, QPointF b, double t) { return a + (b - a) * t; }
+QPointF lerpPt(QPointF a, QPointF b, double t) {
+    return a + (b - a) * t;
+}
 
 // Soft light and dark blotches, laid over sails so no two look machine-made.
 QBrush canvasBrush(Rng& rng) {
@@ -153,8 +155,9 @@ void paintSail(QPainter& p, const Frame& f, const Sail& sail, Rng& rng) {
             const QPointF a = sail.at(u, 0.0);
             const QPointF b = sail.at(u, 1.0);
             seam.moveTo(a);
-            seam.quadTo((a + b) / 2.0 + QPointF(lerp(-sail.aftCurve, sail.foreCurve, u), -sail.belly * 0.5),
-                        b);
+            seam.quadTo(
+                (a + b) / 2.0 + QPointF(lerp(-sail.aftCurve, sail.foreCurve, u), -sail.belly * 0.5),
+                b);
         } else {
             const QPointF a = sail.at(0.0, u);
             const QPointF b = sail.at(1.0, u);
@@ -223,9 +226,13 @@ void squareSails(QPainter& p, const Frame& f, const MastSpec& m, Rng& rng) {
         }
         const QPointF top = f.mastPoint(m, topH);
         const QPointF bottom = f.mastPoint(m, footH);
-        Sail sail{top - QPointF(topW / 2, 0), top + QPointF(topW / 2, 0),
-                  bottom + QPointF(footW / 2, 0), bottom - QPointF(footW / 2, 0),
-                  topW * 0.05, topW * 0.05, (topH - footH) * 0.1};
+        Sail sail{top - QPointF(topW / 2, 0),
+                  top + QPointF(topW / 2, 0),
+                  bottom + QPointF(footW / 2, 0),
+                  bottom - QPointF(footW / 2, 0),
+                  topW * 0.05,
+                  topW * 0.05,
+                  (topH - footH) * 0.1};
         sail.reef = i == 1 || (i == 0 && n <= 2);
         paintSail(p, f, sail, rng);
     }
@@ -294,8 +301,8 @@ void jibs(QPainter& p, const Frame& f, Rng& rng) {
                                  : fore.height * (0.75 + 0.08 * j);
         const QPointF head = f.mastPoint(fore, headH);
         const QPointF base = f.mastPoint(fore, 0.0);
-        const QPointF clew = base + QPointF((tack.x() - base.x()) * 0.32,
-                                            fore.height * (0.1 + 0.06 * j) + 2.0);
+        const QPointF clew =
+            base + QPointF((tack.x() - base.x()) * 0.32, fore.height * (0.1 + 0.06 * j) + 2.0);
         Sail sail{head, tack, tack, clew, 0.0, fore.height * 0.03, 0.8};
         sail.vertical = false;
         paintSail(p, f, sail, rng);
@@ -306,8 +313,13 @@ void spritsail(QPainter& p, const Frame& f, Rng& rng) {
     const QPointF yard = f.bowspritPoint(0.72) - QPointF(0, 0.6);
     const double w = 11.0;
     const double drop = std::min(7.0, (yard.y() - 2.0) * 0.6);
-    Sail sail{yard - QPointF(w / 2, 0), yard + QPointF(w / 2, 0),
-              yard + QPointF(w * 0.55, -drop), yard - QPointF(w * 0.55, drop), 0.6, 0.6, 0.8};
+    Sail sail{yard - QPointF(w / 2, 0),
+              yard + QPointF(w / 2, 0),
+              yard + QPointF(w * 0.55, -drop),
+              yard - QPointF(w * 0.55, drop),
+              0.6,
+              0.6,
+              0.8};
     paintSail(p, f, sail, rng);
     paintYard(p, f, yard - QPointF(w / 2 + 0.5, 0), yard + QPointF(w / 2 + 0.5, 0));
 }
@@ -321,8 +333,12 @@ void paintSails(QPainter& p, const Frame& f, Rng& rng) {
                 if (m.spanker) spanker(p, f, m, rng);
                 squareSails(p, f, m, rng);
                 break;
-            case Rig::Lug: lugSail(p, f, m, rng); break;
-            case Rig::Lateen: lateenSail(p, f, m, rng); break;
+            case Rig::Lug:
+                lugSail(p, f, m, rng);
+                break;
+            case Rig::Lateen:
+                lateenSail(p, f, m, rng);
+                break;
         }
     }
     jibs(p, f, rng);

@@ -8,8 +8,7 @@ Weather fairWeather(std::uint32_t seed) {
              QColor(138, 150, 172)};
     w.sky.cover = 0.5;
     w.sky.seed = seed;
-    w.sea = {QColor(16, 50, 76), QColor(168, 190, 206), QColor(52, 92, 136),
-             QColor(176, 192, 204)};
+    w.sea = {QColor(16, 50, 76), QColor(168, 190, 206), QColor(52, 92, 136), QColor(176, 192, 204)};
     w.sea.steepness = 0.45;
     w.sea.seed = seed + 1;
     w.horizon = 0.66;
@@ -39,8 +38,7 @@ Weather goldenWeather(std::uint32_t seed) {
     w.sky.sunGlow = QColor(255, 220, 150);
     w.sky.glow = 0.4;
     w.sky.seed = seed;
-    w.sea = {QColor(24, 48, 66), QColor(236, 204, 156), QColor(70, 96, 130),
-             QColor(214, 190, 156)};
+    w.sea = {QColor(24, 48, 66), QColor(236, 204, 156), QColor(70, 96, 130), QColor(214, 190, 156)};
     w.sea.steepness = 0.4;
     w.sea.seed = seed + 1;
     w.horizon = 0.67;
@@ -58,8 +56,7 @@ Weather greyWeather(std::uint32_t seed) {
     w.sky.glow = 0.1;
     w.sky.sunGlow = QColor(230, 226, 214);
     w.sky.seed = seed;
-    w.sea = {QColor(40, 50, 54), QColor(170, 172, 170), QColor(92, 98, 104),
-             QColor(160, 162, 160)};
+    w.sea = {QColor(40, 50, 54), QColor(170, 172, 170), QColor(92, 98, 104), QColor(160, 162, 160)};
     w.sea.steepness = 0.5;
     w.sea.foam_ = 0.3;
     w.sea.fogDistance = 3.5;
@@ -72,16 +69,14 @@ Weather greyWeather(std::uint32_t seed) {
 
 Weather fireWeather(std::uint32_t seed) {
     Weather w;
-    w.sky = {QColor(44, 42, 52), QColor(190, 120, 80), QColor(170, 110, 80),
-             QColor(50, 44, 48)};
+    w.sky = {QColor(44, 42, 52), QColor(190, 120, 80), QColor(170, 110, 80), QColor(50, 44, 48)};
     w.sky.cover = 0.6;
     w.sky.softness = 0.4;
     w.sky.sunX = 0.7;
     w.sky.sunGlow = QColor(255, 150, 70);
     w.sky.glow = 0.35;
     w.sky.seed = seed;
-    w.sea = {QColor(14, 18, 24), QColor(170, 104, 70), QColor(50, 46, 56),
-             QColor(140, 90, 66)};
+    w.sea = {QColor(14, 18, 24), QColor(170, 104, 70), QColor(50, 46, 56), QColor(140, 90, 66)};
     w.sea.steepness = 0.5;
     w.sea.foam_ = 0.12;
     w.sea.foam = QColor(200, 160, 130);

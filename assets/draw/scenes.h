@@ -1,5 +1,0 @@
-#pragma once
-#include <QImage>
-namespace draw {
-QImage testSeascape(int w, int h);
-}
