@@ -70,9 +70,6 @@ void paintGlow(QImage& canvas, const Blaze& b, double strength) {
 }
 
 void paintFlames(QImage& canvas, const Blaze& b) {
-    QPainter p(&canvas);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
     Rng rng(b.seed);
     struct Layer {
         QColor foot, middle, tip;
@@ -81,24 +78,30 @@ void paintFlames(QImage& canvas, const Blaze& b) {
     };
     // From the back, dark red and tall, to the front, yellow-white and low.
     const Layer layers[] = {
-        {QColor(200, 50, 10, 230), QColor(170, 30, 5, 170), QColor(90, 10, 0, 0), 1.0, 0.34, 9},
-        {QColor(255, 120, 20, 240), QColor(240, 80, 10, 190), QColor(200, 40, 0, 0), 0.82, 0.28,
-         11},
-        {QColor(255, 200, 60, 250), QColor(255, 150, 30, 200), QColor(255, 90, 10, 0), 0.6, 0.22,
-         11},
+        {QColor(200, 50, 10, 230), QColor(170, 30, 5, 170), QColor(90, 10, 0, 0), 1.0, 0.3, 14},
+        {QColor(255, 120, 20, 240), QColor(240, 80, 10, 190), QColor(200, 40, 0, 0), 0.82, 0.24,
+         16},
+        {QColor(255, 200, 60, 250), QColor(255, 150, 30, 200), QColor(255, 90, 10, 0), 0.6, 0.18,
+         16},
         {QColor(255, 250, 200, 255), QColor(255, 220, 110, 200), QColor(255, 170, 40, 0), 0.36,
-         0.16, 8},
+         0.13, 12},
     };
-    for (const Layer& l : layers) {
+    QImage back = newLayer(canvas);
+    QImage front = newLayer(canvas);
+    for (int li = 0; li < 4; ++li) {
+        const Layer& l = layers[li];
+        QPainter p(li < 2 ? &back : &front);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
         for (int i = 0; i < l.count; ++i) {
             const double off = rng.range(-0.5, 0.5);
             const double x = b.base.x() + off * b.width * 0.9;
             const double h =
-                b.height * l.heightK * rng.range(0.45, 1.0) * (1.0 - std::fabs(off) * 0.7);
-            const double w = b.width * l.widthK * rng.range(0.7, 1.3);
+                b.height * l.heightK * rng.range(0.4, 1.0) * (1.0 - std::fabs(off) * 0.7);
+            const double w = b.width * l.widthK * rng.range(0.6, 1.4);
             const QPointF foot(x, b.base.y() + rng.range(0.0, 0.06) * b.height);
-            const QPainterPath path = tongue(foot, w, h, rng.range(0.2, 0.6),
-                                             rng.range(0, 2 * M_PI), rng.range(1.0, 2.2));
+            const QPainterPath path = tongue(foot, w, h, rng.range(0.2, 0.7),
+                                             rng.range(0, 2 * M_PI), rng.range(1.0, 2.6));
             QLinearGradient g(foot, foot - QPointF(0, h));
             g.setColorAt(0.0, l.foot);
             g.setColorAt(0.45, l.middle);
@@ -107,8 +110,24 @@ void paintFlames(QImage& canvas, const Blaze& b) {
             p.drawPath(path);
         }
     }
-    // Sparks carried up by the heat.
+    // The flames behind are seen through heat and smoke, so softer; all of them glow.
+    blur(back, std::max(1, static_cast<int>(b.width * 0.015)));
+    QImage bloom = back;
+    {
+        QPainter p(&bloom);
+        p.drawImage(0, 0, front);
+    }
+    blur(bloom, std::max(2, static_cast<int>(b.width * 0.06)));
+    QPainter p(&canvas);
+    p.drawImage(0, 0, back);
+    p.drawImage(0, 0, front);
     p.setCompositionMode(QPainter::CompositionMode_Plus);
+    p.setOpacity(0.55);
+    p.drawImage(0, 0, bloom);
+    p.setOpacity(1.0);
+    // Sparks carried up by the heat.
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
     for (int i = 0; i < 60; ++i) {
         const double t = rng.uniform();
         const QPointF c =

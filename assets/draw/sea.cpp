@@ -1,5 +1,8 @@
 #include "sea.h"
 
+#include <QPainter>
+#include <QRadialGradient>
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -26,7 +29,7 @@ std::vector<Swell> makeSwells(const SeaStyle& s) {
     double length = 1.0;
     for (int i = 0; i < 3; ++i) {
         const double l = length * rng.range(0.85, 1.15);
-        const double angle = s.direction + rng.range(-0.45, 0.45);
+        const double angle = s.direction + rng.range(-0.9, 0.9);
         swells.push_back({std::sin(angle), std::cos(angle), 2.0 * M_PI / l,
                           s.steepness * l / (2.0 * M_PI) * 0.22, l, rng.range(0.0, 2.0 * M_PI)});
         length *= 0.62;
@@ -50,7 +53,8 @@ double waterHeight(double u, double v, double fu, double fv, const std::vector<S
     double h = 0.0;
     for (const Swell& w : swells) {
         const double fp = std::hypot(w.dx * fu, w.dy * fv);
-        const double weight = smoothstep(1.5 * fp, 4.0 * fp, w.length);
+        // Far off, the swells flatten into the general sheen of the water.
+        const double weight = smoothstep(1.5 * fp, 4.0 * fp, w.length) * smoothstep(60.0, 8.0, v);
         if (weight <= 0.0) continue;
         h += w.amplitude * weight * std::sin(w.k * (w.dx * wu + w.dy * wv) + w.phase);
     }
@@ -70,6 +74,31 @@ double waterHeight(double u, double v, double fu, double fv, const std::vector<S
         amplitude *= 0.55;
     }
     return h;
+}
+
+// Breaking crests: short strokes of foam, larger and more open the nearer they are.
+void brushWhitecaps(QImage& img, int horizonY, const SeaStyle& s) {
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    Rng rng(s.seed + 77u);
+    const double rows = img.height() - horizonY;
+    for (int i = 0; i < s.whitecaps; ++i) {
+        const double t = std::pow(rng.uniform(), 0.7);  // more of them in the distance
+        const double y = horizonY + 3.0 + t * rows;
+        const double size = 2.0 + t * t * img.width() * 0.05;
+        const double x = rng.range(0, img.width());
+        for (int k = 0; k < 5; ++k) {
+            const QPointF c(x + rng.range(-1.0, 1.0) * size, y + rng.range(-0.15, 0.15) * size);
+            const double rx = size * rng.range(0.3, 0.8);
+            const double ry = std::max(0.6, rx * rng.range(0.12, 0.25));
+            QRadialGradient g(c, rx);
+            g.setColorAt(0.0, withAlpha(s.foam, static_cast<int>(rng.range(70, 170))));
+            g.setColorAt(1.0, withAlpha(s.foam, 0));
+            p.setBrush(g);
+            p.drawEllipse(c, rx, ry);
+        }
+    }
 }
 
 }  // namespace
@@ -107,7 +136,7 @@ void paintSea(QImage& img, int horizonY, const SeaStyle& s) {
             const double gv = y > horizonY ? (above[x] - row[x]) / dv : 0.0;
             const double gu = (row[x + 1] - row[x]) / fu;
             // The reflected ray climbs when a facet tilts towards the viewer.
-            const double elevation = std::max(look + 1.3 * std::atan(gv) + 0.1 * gu, 0.004);
+            const double elevation = std::max(look + 0.9 * std::tanh(gv) + 0.1 * gu, 0.004);
             const QColor sky = mix(s.skyLow, s.skyHigh, smoothstep(0.0, 0.55, elevation));
             const double fresnel = 0.1 + 0.82 * std::pow(clamp01(1.0 - elevation * 1.5), 3.0);
             QColor c = mix(s.deep, sky, fresnel);
@@ -115,7 +144,7 @@ void paintSea(QImage& img, int horizonY, const SeaStyle& s) {
             const double crest = row[x] / std::max(s.steepness * 0.2, 1e-6);
             const double foamNoise = fbm01(view.u(x, v) * 2.0, v * 2.0, s.seed + 11u, 4);
             const double foam =
-                s.foam_ * smoothstep(0.85, 1.2, crest * 0.55 + foamNoise * 0.75) * (1.0 - fog);
+                s.foam_ * smoothstep(0.75, 1.1, crest * 0.55 + foamNoise * 0.75) * (1.0 - fog);
             c = mix(c, s.foam, foam);
             // Broad patches under cloud shadow and long streaks of wind on the far water.
             const double patch = fbm(view.u(x, v) * 0.04, v * 0.05, s.seed + 21u, 3);
@@ -125,6 +154,7 @@ void paintSea(QImage& img, int horizonY, const SeaStyle& s) {
             line[x] = c.rgba();
         }
     }
+    brushWhitecaps(img, horizonY, s);
 }
 
 }  // namespace draw

@@ -18,6 +18,7 @@ struct SeaStyle {
     double foam_ = 0.25;      // how much of the crests break white
     double fogDistance = 6;   // in multiples of the distance to the bottom row
     double direction = 0.0;   // swell direction, radians from the line of sight
+    int whitecaps = 0;        // breaking crests brushed over the near water
     std::uint32_t seed = 7;
 };
 

@@ -77,6 +77,7 @@ struct ShipSpec {
     QColor sail = QColor(236, 228, 206);
     QColor rope = QColor(40, 30, 22);
     QColor pennant = QColor(190, 30, 30);
+    double pennantWidth = 1.4;
     QColor ensign = QColor(180, 28, 30);
     QColor ensignCanton = QColor(235, 235, 225);
     double ensignSize = 9;

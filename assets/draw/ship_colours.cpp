@@ -62,7 +62,7 @@ void paintColours(QPainter& p, const Frame& f) {
     for (const MastSpec& m : s.masts) {
         if (m.pennant <= 0) continue;
         const QPointF hoist = f.mastPoint(m, m.height + 1.4);
-        flyingCloth(p, f, hoist, m.pennant, 1.4, 0.88, s.pennant, nullptr, phase, 1.3);
+        flyingCloth(p, f, hoist, m.pennant, s.pennantWidth, 0.88, s.pennant, nullptr, phase, 1.3);
         phase += 1.7;
     }
     if (s.ensignSize > 0) {

@@ -54,8 +54,16 @@ struct Fire {
     double height;  // ship units
 };
 
+// How the smoke goes: its width, how high it climbs (1: to the top of the picture) and how
+// far the wind carries it aft for each unit it climbs.
+struct Smoke {
+    double width = 1.0;
+    double rise = 1.0;
+    double drift = 0.55;
+};
+
 QImage burning(int w, int h, const Hero& hero, const Weather& weather,
-               const std::vector<Fire>& fires, double smoke) {
+               const std::vector<Fire>& fires, const Smoke& smoke) {
     QImage img = background(w, h, weather);
     const ShipPose pose = fitShip(hero.spec, scaled(hero.area, w, h), hero.facingLeft, hero.heel);
     ShipLayer layer = paintShipLayer(img, hero.spec, pose);
@@ -74,8 +82,8 @@ QImage burning(int w, int h, const Hero& hero, const Weather& weather,
     }
     const double downwind = hero.facingLeft ? 1.0 : -1.0;  // smoke drifts aft, as the colours fly
     for (const Blaze& b : blazes) {
-        Plume plume{b.base - QPointF(0, b.height * 0.5), b.base.y() + h * 0.1, downwind * 0.45,
-                    b.width * 0.35, b.width * 1.6 * smoke};
+        Plume plume{b.base - QPointF(0, b.height * 0.5), (b.base.y() + h * 0.1) * smoke.rise,
+                    downwind * smoke.drift, b.width * 0.3, b.width * 1.05 * smoke.width};
         plume.seed = b.seed + 100u;
         paintPlume(img, plume);
     }
@@ -128,14 +136,14 @@ QImage winPicture(int w, int h) {
 QImage lossPicture(int w, int h) {
     const Weather weather = greyWeather(606);
     ShipSpec s = frigate();
-    s.sailHoles = 4;
+    s.sailHoles = 5;
     s.pennant = QColor(120, 40, 36);
     s.seed = 61;
     QImage img = background(w, h, weather);
     sail(img, {s, {0.08, 0.06, 0.84, 0.8}, false, 3.0}, weather, 0.1);
     // The haze of powder smoke hanging over the water.
-    Plume haze{QPointF(w * 0.15, h * 0.7), h * 0.5, 1.2, h * 0.08, h * 0.3};
-    haze.density = 0.25;
+    Plume haze{QPointF(-w * 0.05, h * 0.66), h * 0.25, 4.0, h * 0.06, h * 0.16};
+    haze.density = 0.14;
     haze.dark = QColor(120, 120, 118);
     haze.light = QColor(200, 200, 196);
     haze.fireLight = QColor(150, 150, 146);
@@ -149,7 +157,7 @@ QImage burningLinePicture(int w, int h) {
     s.scorches = {{QPointF(-3, 30), 9}, {QPointF(-30, 22), 6}};
     s.seed = 71;
     return burning(w, h, {s, {0.05, 0.1, 0.88, 0.78}, false, -2.0}, fireWeather(707),
-                   {{QPointF(-4, 15), 22, 24}, {QPointF(-34, 17), 12, 16}}, 1.0);
+                   {{QPointF(-4, 15), 22, 24}, {QPointF(-34, 17), 12, 16}}, {});
 }
 
 QImage burningFrigatePicture(int w, int h) {
@@ -157,18 +165,19 @@ QImage burningFrigatePicture(int w, int h) {
     s.scorches = {{QPointF(-2, 24), 8}};
     s.seed = 72;
     return burning(w, h, {s, {0.05, 0.1, 0.88, 0.78}, true, 2.0}, fireWeather(808),
-                   {{QPointF(-3, 9), 20, 26}}, 1.0);
+                   {{QPointF(-3, 9), 20, 26}}, {});
 }
 
 QImage burningGalleonPicture(int w, int h) {
     ShipSpec s = galleon();
     s.pennant = QColor(14, 12, 12);
+    s.pennantWidth = 2.6;
     s.ensign = QColor(20, 18, 18);
     s.ensignCanton = QColor(20, 18, 18);
     s.scorches = {{QPointF(-4, 22), 8}};
     s.seed = 73;
     return burning(w, h, {s, {0.05, 0.1, 0.88, 0.78}, false, -2.5}, fireWeather(909),
-                   {{QPointF(-6, 9), 22, 24}, {QPointF(-36, 15), 10, 12}}, 1.0);
+                   {{QPointF(-6, 9), 22, 24}, {QPointF(-36, 15), 10, 12}}, {0.9, 0.55, 1.3});
 }
 
 QImage burningLuggerPicture(int w, int h) {
@@ -176,7 +185,7 @@ QImage burningLuggerPicture(int w, int h) {
     s.scorches = {{QPointF(5, 20), 9}};
     s.seed = 74;
     return burning(w, h, {s, {0.12, 0.2, 0.72, 0.7}, true, 3.0}, fireWeather(1010),
-                   {{QPointF(6, 8), 30, 34}}, 1.3);
+                   {{QPointF(6, 8), 30, 34}}, {1.1, 1.0, 0.7});
 }
 
 }  // namespace draw

@@ -5,6 +5,8 @@
 #include <QRadialGradient>
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "noise.h"
 #include "raster.h"
@@ -39,6 +41,22 @@ QBrush canvasBrush(Rng& rng) {
     return brush;
 }
 
+// A shot hole: torn, with points of cloth pulled inwards.
+QPainterPath ragged(QPointF c, double r, Rng& rng) {
+    QPolygonF poly;
+    const int points = 13;
+    const double turn = rng.range(0.0, 2.0 * M_PI);
+    for (int i = 0; i < points; ++i) {
+        const double a = turn + 2.0 * M_PI * (i + rng.range(-0.3, 0.3)) / points;
+        const double k = rng.uniform() < 0.4 ? rng.range(0.45, 0.75) : rng.range(0.8, 1.2);
+        poly << c + QPointF(std::cos(a), std::sin(a)) * r * k;
+    }
+    QPainterPath path;
+    path.addPolygon(poly);
+    path.closeSubpath();
+    return path;
+}
+
 // The four corners of a sail (top aft, top fore, foot fore, foot aft) and its curved edges.
 struct Sail {
     QPointF ta, tf, ff, fa;
@@ -70,10 +88,12 @@ void paintSail(QPainter& p, const Frame& f, const Sail& sail, Rng& rng) {
     const double width = box.width();
 
     QPainterPath holes;
+    std::vector<std::pair<QPointF, double>> shots;
     for (int k = 0; k < s.sailHoles; ++k) {
         const QPointF c = sail.at(rng.range(0.15, 0.85), rng.range(0.15, 0.85));
-        const double r = std::max(width, box.height()) * rng.range(0.035, 0.075);
-        holes.addPath(blob(c, r, 0.5, rng, 9));
+        const double r = std::max(width, box.height()) * rng.range(0.025, 0.06);
+        shots.emplace_back(c, r);
+        holes.addPath(ragged(c, r, rng));
     }
     QPainterPath burns;
     for (const Scorch& sc : s.scorches) {
@@ -176,6 +196,13 @@ void paintSail(QPainter& p, const Frame& f, const Sail& sail, Rng& rng) {
             p.drawLine(c, c - QPointF(0, 0.8));
         }
     }
+    // Powder-blackened, frayed cloth around each shot hole.
+    for (const auto& [c, r] : shots) {
+        QRadialGradient soot(c, r * 2.0);
+        soot.setColorAt(0.4, QColor(40, 30, 22, 150));
+        soot.setColorAt(1.0, QColor(40, 30, 22, 0));
+        p.fillRect(box, soot);
+    }
     for (const Scorch& sc : s.scorches) {
         QRadialGradient charred(sc.centre, sc.radius);
         charred.setColorAt(0.0, QColor(18, 10, 6, 240));
@@ -192,7 +219,7 @@ void paintSail(QPainter& p, const Frame& f, const Sail& sail, Rng& rng) {
     if (!holes.isEmpty()) {
         p.save();
         p.setClipPath(shape, Qt::IntersectClip);
-        p.setPen(QPen(QColor(70, 55, 40, 210), f.line(0.25)));
+        p.setPen(QPen(QColor(34, 26, 20, 230), f.line(0.3)));
         p.drawPath(holes);
         p.restore();
     }
@@ -310,16 +337,16 @@ void jibs(QPainter& p, const Frame& f, Rng& rng) {
 }
 
 void spritsail(QPainter& p, const Frame& f, Rng& rng) {
-    const QPointF yard = f.bowspritPoint(0.72) - QPointF(0, 0.6);
-    const double w = 11.0;
-    const double drop = std::min(7.0, (yard.y() - 2.0) * 0.6);
+    const QPointF yard = f.bowspritPoint(0.5) - QPointF(0, 0.6);
+    const double w = 16.0;
+    const double drop = (yard.y() - 3.0) * 0.75;
     Sail sail{yard - QPointF(w / 2, 0),
               yard + QPointF(w / 2, 0),
-              yard + QPointF(w * 0.55, -drop),
-              yard - QPointF(w * 0.55, drop),
-              0.6,
-              0.6,
-              0.8};
+              yard + QPointF(w * 0.62, -drop),
+              yard - QPointF(w * 0.4, drop),
+              2.2,
+              0.4,
+              1.6};
     paintSail(p, f, sail, rng);
     paintYard(p, f, yard - QPointF(w / 2 + 0.5, 0), yard + QPointF(w / 2 + 0.5, 0));
 }

@@ -28,8 +28,9 @@ void paintSky(QImage& img, int horizonY, const SkyStyle& s) {
         const QColor base = mix(s.zenith, s.horizon, std::pow(t, 1.6));
         const double depth = 1.0 / (1.08 - t);  // distance along the cloud deck
         for (int x = 0; x < w; ++x) {
-            const double u = x * scale;
-            const double v = depth * 2.2;
+            // Far clouds are smaller both ways, not only flattened.
+            const double u = (x - w / 2.0) * scale * (0.55 + 0.45 * depth) + 50.0;
+            const double v = depth * 1.5;
             const double d = density(u, v, s);
             // Light from above and from the sun's side: a point whose neighbour towards the
             // light is clear is lit, one deep inside or below the mass is shaded.

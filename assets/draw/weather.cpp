@@ -9,7 +9,10 @@ Weather fairWeather(std::uint32_t seed) {
     w.sky.cover = 0.5;
     w.sky.seed = seed;
     w.sea = {QColor(16, 50, 76), QColor(168, 190, 206), QColor(52, 92, 136), QColor(176, 192, 204)};
-    w.sea.steepness = 0.45;
+    w.sea.steepness = 0.55;
+    w.sea.waveSize = 0.13;
+    w.sea.foam_ = 0.55;
+    w.sea.whitecaps = 70;
     w.sea.seed = seed + 1;
     w.horizon = 0.66;
     return w;
@@ -26,6 +29,7 @@ Weather calmWeather(std::uint32_t seed) {
     w.sea.haze = QColor(170, 194, 214);
     w.sea.steepness = 0.25;
     w.sea.foam_ = 0.08;
+    w.sea.whitecaps = 0;
     return w;
 }
 
@@ -40,6 +44,7 @@ Weather goldenWeather(std::uint32_t seed) {
     w.sky.seed = seed;
     w.sea = {QColor(24, 48, 66), QColor(236, 204, 156), QColor(70, 96, 130), QColor(214, 190, 156)};
     w.sea.steepness = 0.4;
+    w.sea.whitecaps = 40;
     w.sea.seed = seed + 1;
     w.horizon = 0.67;
     w.light = QColor(255, 200, 130);
@@ -60,6 +65,7 @@ Weather greyWeather(std::uint32_t seed) {
     w.sea.steepness = 0.5;
     w.sea.foam_ = 0.3;
     w.sea.fogDistance = 3.5;
+    w.sea.whitecaps = 60;
     w.sea.seed = seed + 1;
     w.horizon = 0.64;
     w.light = QColor(120, 122, 124);
@@ -82,8 +88,8 @@ Weather fireWeather(std::uint32_t seed) {
     w.sea.foam = QColor(200, 160, 130);
     w.sea.seed = seed + 1;
     w.horizon = 0.68;
-    w.light = QColor(90, 50, 35);
-    w.lightAmount = 0.35;
+    w.light = QColor(110, 58, 36);
+    w.lightAmount = 0.45;
     return w;
 }
 
@@ -100,6 +106,7 @@ Weather spyglassWeather(std::uint32_t seed) {
     w.sea.steepness = 0.45;
     w.sea.waveSize = 0.06;
     w.sea.foam_ = 0.2;
+    w.sea.whitecaps = 50;
     w.sea.seed = seed + 1;
     w.horizon = 0.42;
     return w;
