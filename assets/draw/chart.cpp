@@ -142,11 +142,11 @@ bool onLand(const std::vector<float>& f, int w, int h, QPointF p) {
 void paintRelief(QPainter& p, const std::vector<float>& f, int w, int h) {
     Rng rng(320);
     p.setRenderHint(QPainter::Antialiasing);
-    for (int i = 0; i < 2600; ++i) {
+    for (int i = 0; i < 6000; ++i) {
         const QPointF c(rng.range(0, w), rng.range(0, h));
         if (!onLand(f, w, h, c)) continue;
         const double v = f[static_cast<std::size_t>(c.y()) * w + static_cast<int>(c.x())];
-        if (v > 0.7 && rng.uniform() < 0.5) {
+        if (v > 0.63 && rng.uniform() < 0.3) {
             const double s = rng.range(5.0, 9.0);
             QPainterPath hill;
             hill.moveTo(c + QPointF(-s, 0));
@@ -160,13 +160,37 @@ void paintRelief(QPainter& p, const std::vector<float>& f, int w, int h) {
             p.setPen(QPen(withAlpha(kInk, 200), 1.0));
             p.setBrush(Qt::NoBrush);
             p.drawPath(hill);
-        } else if (v > 0.58 && v < 0.7 && rng.uniform() < 0.12) {
+        } else if (v > 0.55 && v < 0.63 && rng.uniform() < 0.2) {
             const double s = rng.range(2.0, 3.2);
             p.setPen(QPen(withAlpha(kInk, 180), 0.7));
             p.drawLine(c, c + QPointF(0, s * 1.2));
             p.setBrush(QColor(96, 120, 60, 200));
             p.drawEllipse(c - QPointF(0, s * 0.3), s, s);
         }
+    }
+}
+
+// Shoals stippled off the coasts and crosses marking rocks awash.
+void paintShoals(QPainter& p, const std::vector<float>& f, int w, int h) {
+    Rng rng(340);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 30000; ++i) {
+        const QPointF c(rng.range(0, w), rng.range(0, h));
+        const double v = f[static_cast<std::size_t>(c.y()) * w + static_cast<int>(c.x())];
+        // A band of the sea just off the coast, thinning outwards.
+        if (v < 0.25 || v > 0.47 || rng.uniform() > (v - 0.25) / 0.22) continue;
+        if (fbm01(c.x() / 40.0, c.y() / 40.0, 341u, 3) < 0.55) continue;
+        p.setBrush(withAlpha(kInk, 150));
+        p.drawEllipse(c, 0.7, 0.7);
+    }
+    p.setPen(QPen(withAlpha(kInk, 200), 1.0));
+    for (int i = 0; i < 400; ++i) {
+        const QPointF c(rng.range(0, w), rng.range(0, h));
+        const double v = f[static_cast<std::size_t>(c.y()) * w + static_cast<int>(c.x())];
+        if (v < 0.36 || v > 0.44 || rng.uniform() > 0.25) continue;
+        p.drawLine(c + QPointF(-2.2, 0), c + QPointF(2.2, 0));
+        p.drawLine(c + QPointF(0, -2.2), c + QPointF(0, 2.2));
     }
 }
 
@@ -258,6 +282,7 @@ QImage seaChart(int w, int h) {
         QPainter p(&img);
         paintRhumbLines(p, rose, w, h, field);
         paintRelief(p, field, w, h);
+        paintShoals(p, field, w, h);
     }
     ShipSpec galleonSpec = galleon();
     galleonSpec.seed = 81;

@@ -123,10 +123,10 @@ QImage winPicture(int w, int h) {
     // Two consorts in the distance, then the flagship.
     ShipSpec far1 = shipOfTheLine();
     far1.seed = 51;
-    sail(img, {far1, {0.03, 0.42, 0.3, 0.26}, true, 0.5}, weather, 0.45);
+    sail(img, {far1, {0.03, 0.47, 0.25, 0.2}, true, 0.5}, weather, 0.5);
     ShipSpec far2 = frigate();
     far2.seed = 52;
-    sail(img, {far2, {0.68, 0.45, 0.28, 0.24}, true, 0.5}, weather, 0.5);
+    sail(img, {far2, {0.71, 0.49, 0.22, 0.18}, true, 0.5}, weather, 0.55);
     ShipSpec hero = withRoyals(frigate());
     hero.seed = 53;
     sail(img, {hero, {0.12, 0.05, 0.78, 0.8}, true, 1.0}, weather);
