@@ -7,7 +7,7 @@
 namespace draw {
 
 class Rng {
-  public:
+public:
     explicit Rng(std::uint64_t seed) : state_(seed) {}
 
     std::uint64_t next() {  // splitmix64
@@ -20,7 +20,7 @@ class Rng {
     double range(double lo, double hi) { return lo + (hi - lo) * uniform(); }
     int below(int n) { return static_cast<int>(uniform() * n); }
 
-  private:
+private:
     std::uint64_t state_;
 };
 
