@@ -30,9 +30,10 @@ double cpuSeconds(pid_t pid) {
     std::string all((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
     std::istringstream fields(all.substr(all.rfind(')') + 2));
     std::string skip;
-    for (int i = 3; i < 14; ++i) fields >> skip;  // fields 3..13
+    for (int i = 3; i < 14; ++i)
+        fields >> skip;  // fields 3..13
     long user = 0, system = 0;
-    fields >> user >> system;                      // fields 14 and 15
+    fields >> user >> system;  // fields 14 and 15
     return static_cast<double>(user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
@@ -65,8 +66,7 @@ int main(int argc, char* argv[]) {
         if (event.type == MapNotify) break;
     }
     const double shownMs =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-            .count();
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     std::this_thread::sleep_for(std::chrono::seconds(1));
     const long rss = residentKiB(child);
     const double cpuBefore = cpuSeconds(child);

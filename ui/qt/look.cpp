@@ -2,10 +2,15 @@
 
 #include <QStringList>
 #include <cmath>
+#include <map>
+#include <string>
+#include <tuple>
 
 namespace uiqt {
 
-QFont toQFont(const ui::Font& font) {
+namespace {
+
+QFont makeQFont(const ui::Font& font) {
     QFont f;
     // Metric-compatible stand-ins first, then a face that is on every Debian desktop.
     f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
@@ -16,6 +21,17 @@ QFont toQFont(const ui::Font& font) {
     f.setWeight(font.weight >= 700 ? QFont::Bold : QFont::Normal);
     f.setStyleStrategy(QFont::PreferAntialias);
     return f;
+}
+
+}  // namespace
+
+// The screens use a handful of fonts; each is resolved once, not at every paint.
+QFont toQFont(const ui::Font& font) {
+    static std::map<std::tuple<std::string, double, int>, QFont> resolved;
+    const auto key = std::make_tuple(font.family, font.points, font.weight);
+    auto it = resolved.find(key);
+    if (it == resolved.end()) it = resolved.emplace(key, makeQFont(font)).first;
+    return it->second;
 }
 
 QColor toQColor(ui::Colour colour) {
