@@ -19,8 +19,9 @@ public:
 // the product can ever give n itself (a cell 101 or a nation 4 would match nothing).
 int wholePartOf(Random& random, int n);
 
-// The program's source: a fully specified engine with a fixed seed, so the sequence is the
-// same with every standard library. r is built from the top 53 bits and is never 1.0.
+// The program's source: an engine the C++ standard defines exactly, with a fixed seed, so
+// the sequence is the same with every standard library. r is built from the top 53 bits and is
+// never 1.0.
 class DefaultRandom final : public Random {
 public:
     static constexpr std::uint64_t kSeed = 20261210;

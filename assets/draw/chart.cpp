@@ -220,7 +220,7 @@ void paintRhumbLines(QPainter& p, QPointF centre, int w, int h, const std::vecto
     p.drawImage(0, 0, mask);
 }
 
-void paintShipOnChart(QImage& img, const ShipSpec& spec, QPointF at, double scale, bool left) {
+void paintShipOnChart(QImage& img, const ShipDesign& design, QPointF at, double scale, bool left) {
     QImage layer = newLayer(img);
     {
         QPainter p(&layer);
@@ -228,7 +228,7 @@ void paintShipOnChart(QImage& img, const ShipSpec& spec, QPointF at, double scal
         pose.waterline = at;
         pose.scale = scale;
         pose.facingLeft = left;
-        paintShip(p, spec, pose);
+        paintShip(p, design, pose);
         // Little curling waves about the hull.
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(withAlpha(kInk, 200), 1.0));
@@ -284,15 +284,15 @@ QImage seaChart(int w, int h) {
         paintRelief(p, field, w, h);
         paintShoals(p, field, w, h);
     }
-    ShipSpec galleonSpec = galleon();
-    galleonSpec.seed = 81;
-    paintShipOnChart(img, galleonSpec, QPointF(w * 0.55, h * 0.28), 1.0, false);
-    ShipSpec frigateSpec = frigate();
-    frigateSpec.seed = 82;
-    paintShipOnChart(img, frigateSpec, QPointF(w * 0.38, h * 0.72), 0.85, true);
-    ShipSpec luggerSpec = lugger();
-    luggerSpec.seed = 83;
-    paintShipOnChart(img, luggerSpec, QPointF(w * 0.86, h * 0.32), 0.6, true);
+    ShipDesign galleonDesign = galleon();
+    galleonDesign.seed = 81;
+    paintShipOnChart(img, galleonDesign, QPointF(w * 0.55, h * 0.28), 1.0, false);
+    ShipDesign frigateDesign = frigate();
+    frigateDesign.seed = 82;
+    paintShipOnChart(img, frigateDesign, QPointF(w * 0.38, h * 0.72), 0.85, true);
+    ShipDesign luggerDesign = lugger();
+    luggerDesign.seed = 83;
+    paintShipOnChart(img, luggerDesign, QPointF(w * 0.86, h * 0.32), 0.6, true);
     {
         QPainter p(&img);
         paintCompassRose(p, rose, w * 0.15);

@@ -17,8 +17,8 @@ QImage seascape(int width, int height, int horizonY, const SkyStyle& sky, const 
     return img;
 }
 
-ShipPose fitShip(const ShipSpec& spec, const QRectF& area, bool facingLeft, double heel) {
-    const QRectF ext = shipExtent(spec);  // y up
+ShipPose fitShip(const ShipDesign& design, const QRectF& area, bool facingLeft, double heel) {
+    const QRectF ext = shipExtent(design);  // y up
     const double scale = std::min(area.width() / ext.width(), area.height() / ext.height());
     ShipPose pose;
     pose.scale = scale;
@@ -31,10 +31,10 @@ ShipPose fitShip(const ShipSpec& spec, const QRectF& area, bool facingLeft, doub
     return pose;
 }
 
-ShipLayer paintShipLayer(const QImage& canvas, const ShipSpec& spec, const ShipPose& pose) {
+ShipLayer paintShipLayer(const QImage& canvas, const ShipDesign& design, const ShipPose& pose) {
     ShipLayer layer{newLayer(canvas), QTransform()};
     QPainter p(&layer.image);
-    layer.map = paintShip(p, spec, pose);
+    layer.map = paintShip(p, design, pose);
     return layer;
 }
 

@@ -15,7 +15,7 @@ namespace draw {
 QImage seascape(int width, int height, int horizonY, const SkyStyle& sky, const SeaStyle& sea);
 
 // The pose that makes the ship, with its masts, bowsprit and colours, fill `area`.
-ShipPose fitShip(const ShipSpec& spec, const QRectF& area, bool facingLeft, double heel = 0);
+ShipPose fitShip(const ShipDesign& design, const QRectF& area, bool facingLeft, double heel = 0);
 
 struct ShipLayer {
     QImage image;    // the ship alone, on transparency
@@ -24,7 +24,7 @@ struct ShipLayer {
 
 // Paints the ship on a layer of the canvas's size. Fire can be added to the layer before it
 // is put on the sea.
-ShipLayer paintShipLayer(const QImage& canvas, const ShipSpec& spec, const ShipPose& pose);
+ShipLayer paintShipLayer(const QImage& canvas, const ShipDesign& design, const ShipPose& pose);
 
 // Puts the layer on the canvas: reflection first, then the ship veiled by `haze` of the
 // colour `hazeColour`, then the water closing over the hull's foot, the wake and bow wave.

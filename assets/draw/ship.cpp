@@ -25,7 +25,7 @@ double Frame::deckTop(double x) const {
     return top;
 }
 
-QPointF Frame::mastPoint(const MastSpec& m, double h) const {
+QPointF Frame::mastPoint(const MastDesign& m, double h) const {
     const double lean = std::tan(m.rake * M_PI / 180.0);
     return {m.x - lean * h, mainTop(m.x) + h};
 }
@@ -59,7 +59,7 @@ QPainterPath blob(QPointF centre, double radius, double jag, Rng& rng, int point
 
 }  // namespace ship
 
-QTransform paintShip(QPainter& p, const ShipSpec& spec, const ShipPose& pose) {
+QTransform paintShip(QPainter& p, const ShipDesign& design, const ShipPose& pose) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     p.translate(pose.waterline);
@@ -67,8 +67,8 @@ QTransform paintShip(QPainter& p, const ShipSpec& spec, const ShipPose& pose) {
     p.scale(pose.facingLeft ? -pose.scale : pose.scale, -pose.scale);
     const QTransform map = p.transform();
 
-    const ship::Frame frame{spec, pose.facingLeft ? 1.0 : -1.0, 1.0 / pose.scale};
-    Rng rng(spec.seed);
+    const ship::Frame frame{design, pose.facingLeft ? 1.0 : -1.0, 1.0 / pose.scale};
+    Rng rng(design.seed);
     ship::paintMasts(p, frame);
     ship::paintSails(p, frame, rng);
     ship::paintHull(p, frame, rng);
@@ -79,11 +79,11 @@ QTransform paintShip(QPainter& p, const ShipSpec& spec, const ShipPose& pose) {
     return map;
 }
 
-QRectF shipExtent(const ShipSpec& spec) {
-    const ship::Frame f{spec, -1.0, 0.1};
-    double top = spec.freeboard;
-    double left = -52.0 - spec.ensignSize;
-    for (const MastSpec& m : spec.masts) {
+QRectF shipExtent(const ShipDesign& design) {
+    const ship::Frame f{design, -1.0, 0.1};
+    double top = design.freeboard;
+    double left = -52.0 - design.ensignSize;
+    for (const MastDesign& m : design.masts) {
         top = std::max(top, f.mastPoint(m, m.height).y() + 2.0);
         left = std::min(left, f.mastPoint(m, m.height).x() - m.pennant);
         if (m.spanker || m.rig != Rig::Square) {

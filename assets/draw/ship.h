@@ -1,4 +1,4 @@
-// One painter for every sailing ship of the game, seen broadside. A ShipSpec describes the
+// One painter for every sailing ship of the game, seen broadside. A ShipDesign describes the
 // vessel (hull, castles, gun decks, masts and their rig); the same painter serves the placement
 // pictures, the result pictures, the burning ships and the little ships on the sea chart.
 //
@@ -18,7 +18,7 @@ namespace draw {
 
 enum class Rig { Square, Lug, Lateen };
 
-struct MastSpec {
+struct MastDesign {
     double x = 0;        // foot of the mast along the hull
     double height = 80;  // above the deck
     Rig rig = Rig::Square;
@@ -52,7 +52,7 @@ struct Scorch {  // a place where fire has charred and burnt through the sails
     double radius;
 };
 
-struct ShipSpec {
+struct ShipDesign {
     double freeboard = 8;
     double sternSheer = 4;
     double bowSheer = 3;
@@ -60,7 +60,7 @@ struct ShipSpec {
     std::vector<HullBand> bands;
     std::vector<double> wales;  // heavy dark strakes, as fractions of the freeboard
     std::vector<GunRow> guns;
-    std::vector<MastSpec> masts;  // from the stern forwards
+    std::vector<MastDesign> masts;  // from the stern forwards
 
     double bowsprit = 30;
     double bowspritAngle = 20;
@@ -95,15 +95,15 @@ struct ShipPose {
 };
 
 // Paints the ship (no sea) and returns the map from ship units to picture pixels.
-QTransform paintShip(QPainter& p, const ShipSpec& spec, const ShipPose& pose);
+QTransform paintShip(QPainter& p, const ShipDesign& design, const ShipPose& pose);
 
 // Where the painter draws, in ship units (y up): for fitting a ship into a picture.
-QRectF shipExtent(const ShipSpec& spec);
+QRectF shipExtent(const ShipDesign& design);
 
 // The four types of the game and the extras of the pictures.
-ShipSpec lugger();
-ShipSpec galleon();
-ShipSpec frigate();
-ShipSpec shipOfTheLine();
+ShipDesign lugger();
+ShipDesign galleon();
+ShipDesign frigate();
+ShipDesign shipOfTheLine();
 
 }  // namespace draw

@@ -57,9 +57,9 @@ void flyingCloth(QPainter& p, const Frame& f, QPointF hoist, double length, doub
 }  // namespace
 
 void paintColours(QPainter& p, const Frame& f) {
-    const ShipSpec& s = f.s;
+    const ShipDesign& s = f.s;
     double phase = 0.3;
-    for (const MastSpec& m : s.masts) {
+    for (const MastDesign& m : s.masts) {
         if (m.pennant <= 0) continue;
         const QPointF hoist = f.mastPoint(m, m.height + 1.4);
         flyingCloth(p, f, hoist, m.pennant, s.pennantWidth, 0.88, s.pennant, nullptr, phase, 1.3);

@@ -64,7 +64,7 @@ const QImage& woodGrain() {
 }
 
 void paintPort(QPainter& p, const Frame& f, QPointF c, double size, double slope) {
-    const ShipSpec& s = f.s;
+    const ShipDesign& s = f.s;
     p.save();
     p.translate(c);
     p.rotate(std::atan(slope) * 180.0 / M_PI);
@@ -124,7 +124,7 @@ void paintShading(QPainter& p, const Frame& f) {
 }
 
 void paintQuarterGallery(QPainter& p, const Frame& f) {
-    const ShipSpec& s = f.s;
+    const ShipDesign& s = f.s;
     const double x0 = -47.5;
     const double x1 = -42.0;
     const double y0 = f.mainTop(-44) * 0.62;
@@ -155,7 +155,7 @@ void paintQuarterGallery(QPainter& p, const Frame& f) {
 }
 
 void paintStern(QPainter& p, const Frame& f) {
-    const ShipSpec& s = f.s;
+    const ShipDesign& s = f.s;
     // The stern's edge, and the head rails and figurehead at the bow.
     QPainterPath stern;
     stern.moveTo(kStern + 6.0, kKeel);
@@ -210,7 +210,7 @@ void paintCastlePanels(QPainter& p, const Frame& f) {
 }
 
 void paintChannels(QPainter& p, const Frame& f) {
-    for (const MastSpec& m : f.s.masts) {
+    for (const MastDesign& m : f.s.masts) {
         if (m.rig != Rig::Square) continue;
         const double y = f.mainTop(m.x) - 0.9;
         p.setPen(Qt::NoPen);
@@ -225,7 +225,7 @@ void paintChannels(QPainter& p, const Frame& f) {
 }  // namespace
 
 void paintHull(QPainter& p, const Frame& f, Rng& rng) {
-    const ShipSpec& s = f.s;
+    const ShipDesign& s = f.s;
     const QPainterPath hull = outline(f);
     p.setPen(Qt::NoPen);
     p.fillPath(hull, s.hull);

@@ -11,7 +11,7 @@
 namespace draw::ship {
 
 struct Frame {
-    const ShipSpec& s;
+    const ShipDesign& s;
     double lightX;  // -1: the light comes from the ship's stern side, +1: from its bow side
     double pixel;   // one picture pixel in ship units, the thinnest line worth drawing
 
@@ -19,7 +19,7 @@ struct Frame {
     double mainTop(double x) const;
     double deckTop(double x) const;
     // A point of a mast, `h` above its foot on the deck, following its rake.
-    QPointF mastPoint(const MastSpec& m, double h) const;
+    QPointF mastPoint(const MastDesign& m, double h) const;
     // A point along the bowsprit, 0 at its heel and 1 at its end.
     QPointF bowspritPoint(double f) const;
     double line(double width) const { return width > pixel * 0.7 ? width : pixel * 0.7; }
@@ -33,7 +33,7 @@ struct MastPlan {
     double yardAt[4];
     double yardLength[4];  // fractions of the lowest yard
 
-    static MastPlan of(const MastSpec& m);
+    static MastPlan of(const MastDesign& m);
 };
 
 // An irregular blob, for shot holes, burns and puffs.

@@ -12,7 +12,7 @@ namespace draw {
 namespace {
 
 struct Hero {
-    ShipSpec spec;
+    ShipDesign design;
     QRectF area;  // fractions of the picture the ship fills
     bool facingLeft = false;
     double heel = 1.5;
@@ -27,9 +27,9 @@ QRectF scaled(const QRectF& r, int w, int h) {
 }
 
 ShipPose sail(QImage& img, const Hero& hero, const Weather& weather, double haze = 0.0) {
-    const ShipPose pose = fitShip(hero.spec, scaled(hero.area, img.width(), img.height()),
+    const ShipPose pose = fitShip(hero.design, scaled(hero.area, img.width(), img.height()),
                                   hero.facingLeft, hero.heel);
-    ShipLayer layer = paintShipLayer(img, hero.spec, pose);
+    ShipLayer layer = paintShipLayer(img, hero.design, pose);
     tint(layer.image, weather.light, weather.lightAmount);
     launch(img, layer, pose, haze, weather.sea.haze);
     return pose;
@@ -44,7 +44,7 @@ QImage finish(QImage img, std::uint32_t seed, double vignetteStrength = 0.35) {
 QImage portrait(int w, int h, const Hero& hero, const Weather& weather) {
     QImage img = background(w, h, weather);
     sail(img, hero, weather);
-    return finish(img, hero.spec.seed);
+    return finish(img, hero.design.seed);
 }
 
 // A ship on fire: fires at points of the hull (ship units), smoke drifting before the wind.
@@ -65,10 +65,10 @@ struct Smoke {
 QImage burning(int w, int h, const Hero& hero, const Weather& weather,
                const std::vector<Fire>& fires, const Smoke& smoke) {
     QImage img = background(w, h, weather);
-    const ShipPose pose = fitShip(hero.spec, scaled(hero.area, w, h), hero.facingLeft, hero.heel);
-    ShipLayer layer = paintShipLayer(img, hero.spec, pose);
+    const ShipPose pose = fitShip(hero.design, scaled(hero.area, w, h), hero.facingLeft, hero.heel);
+    ShipLayer layer = paintShipLayer(img, hero.design, pose);
     std::vector<Blaze> blazes;
-    std::uint32_t seed = hero.spec.seed * 7u;
+    std::uint32_t seed = hero.design.seed * 7u;
     for (const Fire& f : fires) {
         blazes.push_back(
             {layer.map.map(f.at), f.width * pose.scale, f.height * pose.scale, ++seed});
@@ -89,11 +89,11 @@ QImage burning(int w, int h, const Hero& hero, const Weather& weather,
     }
     for (const Blaze& b : blazes)
         paintFlames(img, b);
-    return finish(img, hero.spec.seed, 0.45);
+    return finish(img, hero.design.seed, 0.45);
 }
 
-ShipSpec withRoyals(ShipSpec s) {
-    for (MastSpec& m : s.masts) {
+ShipDesign withRoyals(ShipDesign s) {
+    for (MastDesign& m : s.masts) {
         if (!m.spanker) m.squareSails = 4;
     }
     return s;
@@ -121,13 +121,13 @@ QImage winPicture(int w, int h) {
     const Weather weather = calmWeather(505);
     QImage img = background(w, h, weather);
     // Two consorts in the distance, then the flagship.
-    ShipSpec far1 = shipOfTheLine();
+    ShipDesign far1 = shipOfTheLine();
     far1.seed = 51;
     sail(img, {far1, {0.03, 0.47, 0.25, 0.2}, true, 0.5}, weather, 0.5);
-    ShipSpec far2 = frigate();
+    ShipDesign far2 = frigate();
     far2.seed = 52;
     sail(img, {far2, {0.71, 0.49, 0.22, 0.18}, true, 0.5}, weather, 0.55);
-    ShipSpec hero = withRoyals(frigate());
+    ShipDesign hero = withRoyals(frigate());
     hero.seed = 53;
     sail(img, {hero, {0.12, 0.05, 0.78, 0.8}, true, 1.0}, weather);
     return finish(img, 505);
@@ -135,7 +135,7 @@ QImage winPicture(int w, int h) {
 
 QImage lossPicture(int w, int h) {
     const Weather weather = greyWeather(606);
-    ShipSpec s = frigate();
+    ShipDesign s = frigate();
     s.sailHoles = 5;
     s.pennant = QColor(120, 40, 36);
     s.seed = 61;
@@ -153,7 +153,7 @@ QImage lossPicture(int w, int h) {
 }
 
 QImage burningLinePicture(int w, int h) {
-    ShipSpec s = shipOfTheLine();
+    ShipDesign s = shipOfTheLine();
     s.scorches = {{QPointF(-3, 30), 9}, {QPointF(-30, 22), 6}};
     s.seed = 71;
     return burning(w, h, {s, {0.05, 0.1, 0.88, 0.78}, false, -2.0}, fireWeather(707),
@@ -161,7 +161,7 @@ QImage burningLinePicture(int w, int h) {
 }
 
 QImage burningFrigatePicture(int w, int h) {
-    ShipSpec s = frigate();
+    ShipDesign s = frigate();
     s.scorches = {{QPointF(-2, 24), 8}};
     s.seed = 72;
     return burning(w, h, {s, {0.05, 0.1, 0.88, 0.78}, true, 2.0}, fireWeather(808),
@@ -169,7 +169,7 @@ QImage burningFrigatePicture(int w, int h) {
 }
 
 QImage burningGalleonPicture(int w, int h) {
-    ShipSpec s = galleon();
+    ShipDesign s = galleon();
     s.pennant = QColor(14, 12, 12);
     s.pennantWidth = 2.6;
     s.ensign = QColor(20, 18, 18);
@@ -181,7 +181,7 @@ QImage burningGalleonPicture(int w, int h) {
 }
 
 QImage burningLuggerPicture(int w, int h) {
-    ShipSpec s = lugger();
+    ShipDesign s = lugger();
     s.scorches = {{QPointF(5, 20), 9}};
     s.seed = 74;
     return burning(w, h, {s, {0.12, 0.2, 0.72, 0.7}, true, 3.0}, fireWeather(1010),

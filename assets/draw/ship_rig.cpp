@@ -10,7 +10,7 @@
 
 namespace draw::ship {
 
-MastPlan MastPlan::of(const MastSpec& m) {
+MastPlan MastPlan::of(const MastDesign& m) {
     if (m.squareSails <= 2) {
         return {0.56, 0.97, 2, {0.53, 0.93, 0.99, 1.0}, {1.0, 0.62, 0.4, 0.3}};
     }
@@ -45,15 +45,15 @@ void rope(QPainter& p, const Frame& f, QPointF a, QPointF b, double width, int a
     p.drawLine(a, b);
 }
 
-const MastSpec* mastForward(const Frame& f, std::size_t i) {
+const MastDesign* mastForward(const Frame& f, std::size_t i) {
     return i + 1 < f.s.masts.size() ? &f.s.masts[i + 1] : nullptr;
 }
 
-const MastSpec* mastAft(const Frame& f, std::size_t i) {
+const MastDesign* mastAft(const Frame& f, std::size_t i) {
     return i > 0 ? &f.s.masts[i - 1] : nullptr;
 }
 
-void squareMast(QPainter& p, const Frame& f, const MastSpec& m) {
+void squareMast(QPainter& p, const Frame& f, const MastDesign& m) {
     const MastPlan plan = MastPlan::of(m);
     const double H = m.height;
     const double w = f.s.mastWidth;
@@ -70,7 +70,7 @@ void squareMast(QPainter& p, const Frame& f, const MastSpec& m) {
     }
 }
 
-void singleMast(QPainter& p, const Frame& f, const MastSpec& m) {
+void singleMast(QPainter& p, const Frame& f, const MastDesign& m) {
     const double w = f.s.mastWidth;
     spar(p, f, f.mastPoint(m, -f.s.freeboard * 0.5), f.mastPoint(m, m.height + 1.0), w, w * 0.4,
          kMastWood);
@@ -84,7 +84,7 @@ void paintMasts(QPainter& p, const Frame& f) {
          f.s.mastWidth * 0.55, kMastWood);
     spar(p, f, f.bowspritPoint(0.6), f.bowspritPoint(1.0), f.s.mastWidth * 0.45,
          f.s.mastWidth * 0.25, kMastWood);
-    for (const MastSpec& m : f.s.masts) {
+    for (const MastDesign& m : f.s.masts) {
         if (m.rig == Rig::Square) {
             squareMast(p, f, m);
         } else {
@@ -101,7 +101,7 @@ void paintYard(QPainter& p, const Frame& f, QPointF a, QPointF b) {
 }
 
 void paintMastTops(QPainter& p, const Frame& f) {
-    for (const MastSpec& m : f.s.masts) {
+    for (const MastDesign& m : f.s.masts) {
         if (m.rig != Rig::Square) continue;
         const MastPlan plan = MastPlan::of(m);
         const QPointF top = f.mastPoint(m, plan.lowerTop * m.height);
@@ -117,11 +117,11 @@ void paintMastTops(QPainter& p, const Frame& f) {
 }
 
 void paintRigging(QPainter& p, const Frame& f) {
-    const ShipSpec& s = f.s;
+    const ShipDesign& s = f.s;
     for (std::size_t i = 0; i < s.masts.size(); ++i) {
-        const MastSpec& m = s.masts[i];
+        const MastDesign& m = s.masts[i];
         const double H = m.height;
-        const MastSpec* fwd = mastForward(f, i);
+        const MastDesign* fwd = mastForward(f, i);
         if (m.rig != Rig::Square) {
             // A light mast: one stay forward and a pair of shrouds.
             const QPointF head = f.mastPoint(m, H * 0.92);
@@ -169,7 +169,7 @@ void paintRigging(QPainter& p, const Frame& f) {
             rope(p, f, f.mastPoint(m, H), f.bowspritPoint(1.0), 0.16);
         }
         // Lifts from the yardarms to the mast, and braces leading aft.
-        const MastSpec* aft = mastAft(f, i);
+        const MastDesign* aft = mastAft(f, i);
         const int yards = std::min(m.squareSails, 4);
         for (int y = 0; y < yards; ++y) {
             const QPointF c = f.mastPoint(m, plan.yardAt[y] * H);

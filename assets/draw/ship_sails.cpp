@@ -82,7 +82,7 @@ struct Sail {
 };
 
 void paintSail(QPainter& p, const Frame& f, const Sail& sail, Rng& rng) {
-    const ShipSpec& s = f.s;
+    const ShipDesign& s = f.s;
     const QPainterPath shape = sail.path();
     const QRectF box = shape.boundingRect();
     const double width = box.width();
@@ -234,7 +234,7 @@ void paintSail(QPainter& p, const Frame& f, const Sail& sail, Rng& rng) {
     }
 }
 
-void squareSails(QPainter& p, const Frame& f, const MastSpec& m, Rng& rng) {
+void squareSails(QPainter& p, const Frame& f, const MastDesign& m, Rng& rng) {
     const MastPlan plan = MastPlan::of(m);
     const double H = m.height;
     const int n = std::min(m.squareSails, 4);
@@ -270,7 +270,7 @@ void squareSails(QPainter& p, const Frame& f, const MastSpec& m, Rng& rng) {
     }
 }
 
-void spanker(QPainter& p, const Frame& f, const MastSpec& m, Rng& rng) {
+void spanker(QPainter& p, const Frame& f, const MastDesign& m, Rng& rng) {
     const double H = m.height;
     const double L = m.yard * 0.95;
     const QPointF throat = f.mastPoint(m, 0.44 * H);
@@ -284,7 +284,7 @@ void spanker(QPainter& p, const Frame& f, const MastSpec& m, Rng& rng) {
     paintYard(p, f, tack, clew - QPointF(2.0, 0));
 }
 
-void lugSail(QPainter& p, const Frame& f, const MastSpec& m, Rng& rng) {
+void lugSail(QPainter& p, const Frame& f, const MastDesign& m, Rng& rng) {
     const double H = m.height;
     const double L = m.yard;  // length of the foot
     const double a = 30.0 * M_PI / 180.0;
@@ -299,7 +299,7 @@ void lugSail(QPainter& p, const Frame& f, const MastSpec& m, Rng& rng) {
     paintYard(p, f, throat - dir * 0.8, peak + dir * 0.4);
 }
 
-void lateenSail(QPainter& p, const Frame& f, const MastSpec& m, Rng& rng) {
+void lateenSail(QPainter& p, const Frame& f, const MastDesign& m, Rng& rng) {
     const double H = m.height;
     const double L = m.yard;
     const double a = 38.0 * M_PI / 180.0;
@@ -316,9 +316,9 @@ void lateenSail(QPainter& p, const Frame& f, const MastSpec& m, Rng& rng) {
 }
 
 void jibs(QPainter& p, const Frame& f, Rng& rng) {
-    const ShipSpec& s = f.s;
+    const ShipDesign& s = f.s;
     if (s.masts.empty() || s.jibs <= 0) return;
-    const MastSpec& fore = s.masts.back();
+    const MastDesign& fore = s.masts.back();
     const MastPlan plan = MastPlan::of(fore);
     for (int j = 0; j < s.jibs; ++j) {
         const double t = s.jibs == 1 ? 0.8 : 0.5 + 0.5 * (j + 1) / s.jibs;
@@ -354,7 +354,7 @@ void spritsail(QPainter& p, const Frame& f, Rng& rng) {
 }  // namespace
 
 void paintSails(QPainter& p, const Frame& f, Rng& rng) {
-    for (const MastSpec& m : f.s.masts) {
+    for (const MastDesign& m : f.s.masts) {
         switch (m.rig) {
             case Rig::Square:
                 if (m.spanker) spanker(p, f, m, rng);

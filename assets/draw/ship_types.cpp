@@ -3,8 +3,8 @@
 
 namespace draw {
 
-ShipSpec lugger() {
-    ShipSpec s;
+ShipDesign lugger() {
+    ShipDesign s;
     s.freeboard = 6.5;
     s.sternSheer = 2.5;
     s.bowSheer = 3.5;
@@ -30,8 +30,8 @@ ShipSpec lugger() {
     return s;
 }
 
-ShipSpec galleon() {
-    ShipSpec s;
+ShipDesign galleon() {
+    ShipDesign s;
     s.freeboard = 7.5;
     s.sternSheer = 7.0;
     s.bowSheer = 4.5;
@@ -62,8 +62,8 @@ ShipSpec galleon() {
     return s;
 }
 
-ShipSpec frigate() {
-    ShipSpec s;
+ShipDesign frigate() {
+    ShipDesign s;
     s.freeboard = 7.5;
     s.sternSheer = 3.5;
     s.bowSheer = 2.5;
@@ -84,8 +84,8 @@ ShipSpec frigate() {
     return s;
 }
 
-ShipSpec shipOfTheLine() {
-    ShipSpec s;
+ShipDesign shipOfTheLine() {
+    ShipDesign s;
     s.freeboard = 13.0;
     s.sternSheer = 4.0;
     s.bowSheer = 2.4;

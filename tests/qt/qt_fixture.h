@@ -1,4 +1,4 @@
-// The real program's pieces on the offscreen platform: the game, the Qt view, a steady clock
+// The real program on the offscreen platform: the game, the Qt view, a steady clock
 // and the program's own random source; the question box is scripted unless a test wants the
 // real one.
 #pragma once
