@@ -71,6 +71,20 @@ protected:
                 f2().ImageGGal.visible(), f2().ImageGLyg.visible()};
     }
 
+    // The start state the battle reset leaves, whichever way the battle was left.
+    void expectBattleReset() {
+        for (int n = 1; n <= 200; ++n)
+            EXPECT_TRUE(f2().Picture(n).picture().isNull()) << n;
+        for (const ui::TextBox* t :
+             {&f2().Text1, &f2().txtPom, &f2().txtJa, &f2().txtVr, &f2().Text2}) {
+            EXPECT_EQ(t->text(), "0") << t->name();
+        }
+        EXPECT_EQ(f2().txtHodu.text(), "1");
+        EXPECT_EQ(m().HodComp, 0);
+        EXPECT_EQ(f2().LabelComp.caption(), "Ваш ход:");
+        EXPECT_EQ(areaShown(), std::vector<bool>(5, false));
+    }
+
     Snapshot snapshot() {
         Snapshot s{{},
                    m().VystrelyIgroka,

@@ -84,16 +84,7 @@ TEST_F(ExitTest, YesResetsAndShowsTheWelcomeScreenWhateverFellDueBehindTheBox) {
     EXPECT_FALSE(f3().loaded()) << "no result for a battle that was left";
     EXPECT_EQ(m().Itog, 0);
     EXPECT_EQ(presses, (Times{3100}));
-    for (int n = 1; n <= 200; ++n)
-        EXPECT_TRUE(f2().Picture(n).picture().isNull()) << n;
-    for (const ui::TextBox* t :
-         {&f2().Text1, &f2().txtPom, &f2().txtJa, &f2().txtVr, &f2().Text2}) {
-        EXPECT_EQ(t->text(), "0") << t->name();
-    }
-    EXPECT_EQ(f2().txtHodu.text(), "1");
-    EXPECT_EQ(m().HodComp, 0);
-    EXPECT_EQ(f2().LabelComp.caption(), "Ваш ход:");
-    EXPECT_EQ(areaShown(), std::vector<bool>(5, false));
+    expectBattleReset();
     EXPECT_EQ(f2().LabelL.caption(), "Задет вражеский ФРЕГАТ!");
     EXPECT_TRUE(f2().ImageGol.visible());
     EXPECT_EQ(m().VystrelyIgroka[6], 6) << "the record waits for the new-game reset";

@@ -124,16 +124,7 @@ TEST_F(ShotTest, TwentiethHitWinsAndResetsTheScreenBehindTheResult) {
     EXPECT_TRUE(f3().Image2.visible());
     EXPECT_EQ(m().VystrelyIgroka[cells.back()], cells.back()) << "recorded after the report";
 
-    for (int n = 1; n <= 200; ++n)
-        EXPECT_TRUE(f2().Picture(n).picture().isNull()) << n;
-    for (const ui::TextBox* t :
-         {&f2().Text1, &f2().txtPom, &f2().txtJa, &f2().txtVr, &f2().Text2}) {
-        EXPECT_EQ(t->text(), "0") << t->name();
-    }
-    EXPECT_EQ(f2().txtHodu.text(), "1");
-    EXPECT_EQ(m().HodComp, 0);
-    EXPECT_EQ(f2().LabelComp.caption(), "Ваш ход:");
-    EXPECT_EQ(areaShown(), std::vector<bool>(5, false));
+    expectBattleReset();
     // Left for the next showing to deal with.
     EXPECT_EQ(f2().LabelL.caption(), "Задет вражеский ЛИНКОР!");
     EXPECT_TRUE(f2().ImageFra.visible());
