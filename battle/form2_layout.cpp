@@ -4,12 +4,13 @@
 
 #include "assets/catalogue.h"
 #include "battle/form2.h"
+#include "shell/screen.h"
 
 namespace game {
 
 namespace {
 
-constexpr ui::Colour kTeal = ui::rgb(0, 128, 128);
+using screen::kTeal;
 
 struct Place {
     ui::Control& control;
@@ -22,26 +23,16 @@ struct Art {
     assets::Id id;
 };
 
-// Grids: ten cells to a row, 375 twips square at a pitch of 360, so neighbours share one pixel
-// of border.
-constexpr int kGridTop = 1560;
-constexpr int kPlayerGridLeft = 1200;
-constexpr int kComputerGridLeft = 7080;
-constexpr int kPitch = 360;
-constexpr int kCellSize = 375;
-
-void layCell(ui::PictureBox& cell, int gridLeft, int index, ui::Pointer pointer) {
-    cell.setRect(
-        {gridLeft + kPitch * (index % 10), kGridTop + kPitch * (index / 10), kCellSize, kCellSize});
-    cell.setBackColour(ui::sys::CaptionText);
+void layCell(ui::PictureBox& cell, int gridLeft, int n, ui::Pointer pointer) {
+    cell.setRect(screen::cellRect(gridLeft, n));
+    cell.setBackColour(screen::kCellColour);
     cell.setPointer(pointer);
 }
 
 }  // namespace
 
 void Form2::layOut() {
-    setCaption("Бурунцы: волноборье");
-    setClientSize(11880, 8985);
+    screen::setUp(*this);
     setBackColour(kTeal);
 
     const Place places[] = {
@@ -80,9 +71,9 @@ void Form2::layOut() {
         p.control.setVisible(p.shown);
     }
 
-    for (int i = 0; i < 100; ++i) {
-        layCell(Picture(1 + i), kPlayerGridLeft, i, ui::Pointer::UpArrow);
-        layCell(Picture(101 + i), kComputerGridLeft, i, ui::Pointer::Cross);
+    for (int n = 1; n <= 100; ++n) {
+        layCell(Picture(n), screen::kPlayerGridLeft, n, ui::Pointer::UpArrow);
+        layCell(Picture(100 + n), screen::kComputerGridLeft, n, ui::Pointer::Cross);
     }
 
     // Flags, decoration and the picture area stretch their pictures to their own size.

@@ -4,12 +4,13 @@
 #include "assets/catalogue.h"
 #include "placement/form1.h"
 #include "placement/ship_types.h"
+#include "shell/screen.h"
 
 namespace game {
 
 namespace {
 
-constexpr ui::Colour kTeal = 0x808000;
+using screen::kTeal;
 
 // The few looks the screen's controls share.
 enum class Look {
@@ -87,8 +88,7 @@ void applyText(ui::Control& c, const char* text) {
 // The design state of the placement screen. Runs in the constructor, before any handler is
 // bound. The cells come from the grid rule; every other control is one row of the table.
 void Form1::layOut() {
-    setCaption("Бурунцы: волноборье");
-    setClientSize(11880, 8985);
+    screen::setUp(*this);
     setBackColour(kTeal);
 
     const std::vector<ControlDesign> design = {
@@ -133,15 +133,13 @@ void Form1::layOut() {
     Image4.setPicture(assets::picture(assets::Id::ShipLine));
     ImageDola.setPicture(assets::picture(assets::Id::CellDola));
 
-    // Cell n of the player's grid and cell n of the computer's zone share a row and a column;
-    // the zones stand 5880 twips apart. Only the player's grid takes clicks here, and its
-    // pointer says so.
+    // Cell n of the player's grid and cell n of the computer's zone share a row and a column.
+    // Only the player's grid takes clicks here, and its pointer says so.
     for (int n = 1; n <= 200; ++n) {
-        const int cell = (n - 1) % 100;
-        const int zoneLeft = n <= 100 ? 1200 : 7080;
+        const int zoneLeft = n <= 100 ? screen::kPlayerGridLeft : screen::kComputerGridLeft;
         ui::PictureBox& box = Picture(n);
-        box.setRect({zoneLeft + 360 * (cell % 10), 1560 + 360 * (cell / 10), 375, 375});
-        box.setBackColour(placement::kCellColour);
+        box.setRect(screen::cellRect(zoneLeft, (n - 1) % 100 + 1));
+        box.setBackColour(screen::kCellColour);
         box.setPicture(ImagePusto.picture());
         if (n <= 100) box.setPointer(ui::Pointer::UpArrow);
     }

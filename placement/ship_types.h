@@ -27,7 +27,5 @@ inline constexpr const char* kPrompt = "Выберите тип корабля";
 
 // A cell that touches a laid ship and so takes no segment.
 inline constexpr ui::Colour kRed = 255;
-// Every cell's own background colour.
-inline constexpr ui::Colour kCellColour = ui::sys::CaptionText;
 
 }  // namespace game::placement

@@ -3,6 +3,7 @@
 #include "placement/form1.h"
 #include "placement/ship_types.h"
 #include "shell/module1.h"
+#include "shell/screen.h"
 
 namespace game {
 
@@ -32,7 +33,7 @@ void Form1::cmdOtmena_Click() {
         const int n = m_.TekKorabl[slot];
         if (n < 1 || n > 100) continue;
         Picture(n).setPicture(ImagePusto.picture());
-        Picture(n).setBackColour(placement::kCellColour);
+        Picture(n).setBackColour(screen::kCellColour);
     }
 }
 
@@ -54,7 +55,7 @@ void Form1::cmdOtmenitvso_Click() {
     for (int n = 1; n <= 100; ++n)
         Picture(n).setPicture(ImagePusto.picture());
     for (int n = 1; n <= 100; ++n)
-        Picture(n).setBackColour(placement::kCellColour);
+        Picture(n).setBackColour(screen::kCellColour);
     for (int slot = 1; slot <= 8; ++slot)
         m_.Sosedi[slot] = 0;
 }

@@ -4,6 +4,7 @@
 #include "shell/form4.h"
 #include "shell/game.h"
 #include "shell/pulse.h"
+#include "shell/screen.h"
 #include "ui/application.h"
 
 namespace game {
@@ -17,8 +18,7 @@ Form3::Form3(Game& game)
       Command2(*this, "Command2"),
       Timer1(*this, "Timer1", 20),
       game_(game) {
-    setCaption("Бурунцы: волноборье");
-    setClientSize(11880, 8985);
+    screen::setUp(*this);
 
     Label1.setCaption("Вы проиграли!");
     Label1.setRect({1800, 240, 7935, 1335});

@@ -4,6 +4,7 @@
 #include "placement/form1.h"
 #include "shell/game.h"
 #include "shell/pulse.h"
+#include "shell/screen.h"
 
 namespace game {
 
@@ -13,8 +14,7 @@ Form4::Form4(Game& game)
       Label1(*this, "Label1"),
       Timer1(*this, "Timer1", 50),
       game_(game) {
-    setCaption("Бурунцы: волноборье");
-    setClientSize(11880, 8985);
+    screen::setUp(*this);
 
     Image1.setRect({0, 0, 11895, 9015});
     Image1.setPicture(assets::picture(assets::Id::WelcomeChart));

@@ -72,8 +72,8 @@ private:
     Application& app_;
     std::string name_;
     std::string caption_;
-    int clientWidth_ = 11880;
-    int clientHeight_ = 8985;
+    int clientWidth_ = 0;  // until the screen gives its size
+    int clientHeight_ = 0;
     std::optional<Colour> back_;
     bool loaded_ = false;
     bool visible_ = false;
