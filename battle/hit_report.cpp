@@ -4,29 +4,34 @@
 #include <string>
 
 #include "battle/form2.h"
+#include "placement/ship_types.h"
 #include "shell/module1.h"
 
 namespace game {
 
 namespace {
 
-struct ShipType {
-    int firstSlot;
-    int lastSlot;
+// What a hit on each type shows; the types, known by their length, are tested longest first.
+struct HitReport {
+    int length;
     const char* message;
     ui::Image Form2::*picture;
 };
 
-const ShipType kTypes[] = {
-    {1, 4, "Задет вражеский ЛИНКОР!", &Form2::ImageGLin},
-    {5, 10, "Задет вражеский ФРЕГАТ!", &Form2::ImageGFre},
-    {11, 16, "Задет вражеский ГАЛЕОН!", &Form2::ImageGGal},
-    {17, 20, "Задет вражеский ЛЮГЕР", &Form2::ImageGLyg},
+const HitReport kReports[] = {
+    {4, "Задет вражеский ЛИНКОР!", &Form2::ImageGLin},
+    {3, "Задет вражеский ФРЕГАТ!", &Form2::ImageGFre},
+    {2, "Задет вражеский ГАЛЕОН!", &Form2::ImageGGal},
+    {1, "Задет вражеский ЛЮГЕР", &Form2::ImageGLyg},
 };
 
-bool struck(const Module1& m, const ShipType& type) {
-    for (int slot = type.firstSlot; slot <= type.lastSlot; ++slot) {
-        if (m.FlotVraga[slot] == m.Popadanie) return true;
+// Whether the latest hit lies in a slot of some ship of the type.
+bool struck(const Module1& m, int length) {
+    for (const placement::FleetShip& ship : placement::kFleet) {
+        if (ship.length != length) continue;
+        for (int slot = ship.firstSlot; slot <= ship.lastSlot(); ++slot) {
+            if (m.FlotVraga[slot] == m.Popadanie) return true;
+        }
     }
     return false;
 }
@@ -40,10 +45,10 @@ void Form2::cmdObraz_Click() {
     ImageGLin.hide();
     ImagePromah.hide();
 
-    for (const ShipType& type : kTypes) {
-        if (!struck(m_, type)) continue;
-        LabelL.setCaption(type.message);
-        (this->*type.picture).show();
+    for (const HitReport& report : kReports) {
+        if (!struck(m_, report.length)) continue;
+        LabelL.setCaption(report.message);
+        (this->*report.picture).show();
         txtJa.setNumber(txtJa.number() + 1);
     }
 

@@ -2,6 +2,7 @@
 // silently during the computer's move and on a cell shot before; the record of shots alone
 // decides the second, never the cell's picture.
 #include "battle/form2.h"
+#include "placement/ship_types.h"
 #include "shell/module1.h"
 
 namespace game {
@@ -10,7 +11,7 @@ void Form2::PictureClick(int n) {
     if (txtHodu.text() == "2") return;
     if (m_.VystrelyIgroka[n] == n) return;
 
-    for (int slot = 1; slot <= 20; ++slot) {
+    for (int slot = 1; slot <= placement::kFleetCells; ++slot) {
         if (m_.FlotVraga[slot] != n) continue;
         // A hit keeps the move. The report may end the battle inside the press; the shot is
         // still recorded afterwards, on the hidden screen, touching no control.

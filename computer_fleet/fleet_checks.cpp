@@ -1,24 +1,40 @@
 #include "computer_fleet/fleet_checks.h"
 
 #include <array>
-#include <iterator>
 
+#include "placement/ship_types.h"
 #include "shell/module1.h"
 
 namespace game {
 
 namespace {
 
-using Fleet = std::array<int, 21>;
+using placement::FleetShip;
+using placement::kFleetCells;
+using Fleet = std::array<int, kFleetCells + 1>;
 
-// For each end slot, the slot next to it in its own ship: the one pair a border check passes
-// over, since that cell touches the end by construction. 0 for a Люгер and a middle slot.
-constexpr std::array<int, 21> kOwnNeighbour = {0,  2,  0,  0,  3,  6,  0, 6, 9, 0, 9,
-                                               12, 11, 14, 13, 16, 15, 0, 0, 0, 0};
+// What a slot is within its own ship, from the fleet's layout.
+struct SlotRoles {
+    // For each end slot, the slot next to it in its own ship: the one pair a border check
+    // passes over, since that cell touches the end by construction. 0 for a Люгер and a
+    // middle slot.
+    std::array<int, kFleetCells + 1> ownNeighbour{};
+    // Slots strictly inside a ship, which the border checks never examine.
+    std::array<bool, kFleetCells + 1> middle{};
+};
 
-constexpr bool isMiddleSlot(int slot) {
-    return slot == 2 || slot == 3 || slot == 6 || slot == 9;
+constexpr SlotRoles slotRoles() {
+    SlotRoles roles;
+    for (const FleetShip& ship : placement::kLongShips) {
+        roles.ownNeighbour[ship.firstSlot] = ship.firstSlot + 1;
+        roles.ownNeighbour[ship.lastSlot()] = ship.lastSlot() - 1;
+        for (int slot = ship.firstSlot + 1; slot < ship.lastSlot(); ++slot)
+            roles.middle[slot] = true;
+    }
+    return roles;
 }
+
+constexpr SlotRoles kRoles = slotRoles();
 
 // An inner cell has all eight neighbours on the grid: rows and columns 1 to 8.
 constexpr bool isInner(int cell) {
@@ -50,18 +66,9 @@ const Edge kEdges[] = {
     {91, 1, {-1, 1, -9, -10, -11}, {{{91, -1}, {91, -11}, {100, -9}}}},  // bottom row
 };
 
-struct Ship {
-    int firstSlot;
-    int lastSlot;
-};
-
-// The ships of two or more cells in slot order; each is compared with the slots after it.
-constexpr Ship kShips[] = {{1, 4}, {5, 7}, {8, 10}, {11, 12}, {13, 14}, {15, 16}};
-constexpr int kFirstLyger = 17;
-
 bool noOverlap(const Fleet& f) {
-    for (int i = 1; i <= 20; ++i) {
-        for (int j = i + 1; j <= 20; ++j) {
+    for (int i = 1; i <= kFleetCells; ++i) {
+        for (int j = i + 1; j <= kFleetCells; ++j) {
             if (f[i] == f[j]) return false;
         }
     }
@@ -72,10 +79,10 @@ bool noOverlap(const Fleet& f) {
 bool edgeClear(const Fleet& f, const Edge& edge) {
     for (int k = 0; k < 10; ++k) {
         const int x = edge.first + k * edge.stride;
-        for (int j = 1; j <= 20; ++j) {
-            if (f[j] != x || isMiddleSlot(j)) continue;
-            for (int s = 1; s <= 20; ++s) {
-                if (s == kOwnNeighbour[j]) continue;
+        for (int j = 1; j <= kFleetCells; ++j) {
+            if (f[j] != x || kRoles.middle[j]) continue;
+            for (int s = 1; s <= kFleetCells; ++s) {
+                if (s == kRoles.ownNeighbour[j]) continue;
                 for (int o : edge.offsets) {
                     if (edge.applies(x, o) && f[s] == x + o) return false;
                 }
@@ -91,7 +98,7 @@ bool innerEndClear(Module1& m, int x, int fromSlot) {
     constexpr int offsets[8] = {1, -1, 10, -10, 9, -9, 11, -11};
     for (int t = 0; t < 8; ++t)
         m.SosediVraga[t + 1] = x + offsets[t];
-    for (int j = fromSlot; j <= 20; ++j) {
+    for (int j = fromSlot; j <= kFleetCells; ++j) {
         for (int t = 1; t <= 8; ++t) {
             if (m.FlotVraga[j] == m.SosediVraga[t]) return false;
         }
@@ -100,9 +107,10 @@ bool innerEndClear(Module1& m, int x, int fromSlot) {
 }
 
 // A ship's inner end cells, the lower cell first, against the ships that follow it.
-bool shipEndsClear(Module1& m, const Ship& ship, int fromSlot) {
+bool shipEndsClear(Module1& m, const FleetShip& ship) {
+    const int fromSlot = ship.lastSlot() + 1;
     const int a = m.FlotVraga[ship.firstSlot];
-    const int b = m.FlotVraga[ship.lastSlot];
+    const int b = m.FlotVraga[ship.lastSlot()];
     const int low = a < b ? a : b;
     const int high = a < b ? b : a;
     if (isInner(low) && !innerEndClear(m, low, fromSlot)) return false;
@@ -114,14 +122,14 @@ bool shipEndsClear(Module1& m, const Ship& ship, int fromSlot) {
 // crossing the row's end, or along a column. The draw only ever makes such ships; the
 // examination of end cells alone is sound only for them.
 bool shipsStraight(const Fleet& f) {
-    for (int slot = 1; slot <= 20; ++slot) {
+    for (int slot = 1; slot <= kFleetCells; ++slot) {
         if (f[slot] < 1 || f[slot] > 100) return false;
     }
-    for (const Ship& ship : kShips) {
+    for (const FleetShip& ship : placement::kLongShips) {
         const int step = f[ship.firstSlot + 1] - f[ship.firstSlot];
         const bool horizontal = step == 1 || step == -1;
         if (!horizontal && step != 10 && step != -10) return false;
-        for (int slot = ship.firstSlot + 1; slot <= ship.lastSlot; ++slot) {
+        for (int slot = ship.firstSlot + 1; slot <= ship.lastSlot(); ++slot) {
             if (f[slot] - f[slot - 1] != step) return false;
             if (horizontal && (f[slot] - 1) / 10 != (f[slot - 1] - 1) / 10) return false;
         }
@@ -137,13 +145,13 @@ bool fleetPasses(Module1& m) {
     for (const Edge& edge : kEdges) {
         if (!edgeClear(f, edge)) return false;
     }
-    for (std::size_t i = 0; i < std::size(kShips); ++i) {
-        const int fromSlot = i + 1 < std::size(kShips) ? kShips[i + 1].firstSlot : kFirstLyger;
-        if (!shipEndsClear(m, kShips[i], fromSlot)) return false;
+    for (const FleetShip& ship : placement::kLongShips) {
+        if (!shipEndsClear(m, ship)) return false;
     }
-    for (int slot = kFirstLyger; slot <= 20; ++slot) {
-        const int x = m.FlotVraga[slot];
-        if (isInner(x) && !innerEndClear(m, x, slot)) return false;
+    // A Люгер's one cell is compared from its own slot on; it is never its own neighbour.
+    for (const FleetShip& lyger : placement::kLygers) {
+        const int x = m.FlotVraga[lyger.firstSlot];
+        if (isInner(x) && !innerEndClear(m, x, lyger.firstSlot)) return false;
     }
     return shipsStraight(f);
 }

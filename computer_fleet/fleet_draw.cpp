@@ -2,6 +2,7 @@
 
 #include "computer_fleet/fleet_checks.h"
 #include "computer_fleet/warm_up.h"
+#include "placement/ship_types.h"
 #include "shell/module1.h"
 #include "ui/random.h"
 
@@ -9,16 +10,7 @@ namespace game {
 
 namespace {
 
-struct Ship {
-    int bowSlot;
-    int length;
-};
-
-// The ships of two or more cells after the Линкор, in the order they are drawn.
-constexpr Ship kLaterShips[] = {{5, 3}, {8, 3}, {11, 2}, {13, 2}, {15, 2}};
-constexpr Ship kLinkor = {1, 4};
-constexpr int kFirstLyger = 17;
-constexpr int kLastLyger = 20;
+using placement::FleetShip;
 
 int cellDraw(ui::Random& random) {
     return ui::wholePartOf(random, 101);
@@ -43,13 +35,13 @@ int redrawZero(ui::Random& random, int cell) {
 
 // The bow is kept; directions are drawn until one is accepted. Some vertical direction always
 // fits, so the loop ends.
-void layShip(Module1& m, ui::Random& random, const Ship& ship, int bow) {
-    m.FlotVraga[ship.bowSlot] = bow;
+void layShip(Module1& m, ui::Random& random, const FleetShip& ship, int bow) {
+    m.FlotVraga[ship.firstSlot] = bow;
     for (;;) {
         const int code = codeDraw(random);
         const int step = directionStep(code);
         for (int i = 1; i < ship.length; ++i)
-            m.FlotVraga[ship.bowSlot + i] = bow + i * step;
+            m.FlotVraga[ship.firstSlot + i] = bow + i * step;
         if (directionAccepted(ship.length, bow, code)) return;
     }
 }
@@ -73,14 +65,14 @@ int drawComputerFleet(Module1& m, ui::Random& random, int warmUps) {
     for (int attempt = 1;; ++attempt) {
         // Only the click's first attempt warms the Линкор's bow.
         const int linkorBow = attempt == 1 ? warmUpCell(random, warmUps) : cellDraw(random);
-        layShip(m, random, kLinkor, redrawZero(random, linkorBow));
-        for (const Ship& ship : kLaterShips) {
+        layShip(m, random, placement::kLongShips.front(), redrawZero(random, linkorBow));
+        for (const FleetShip& ship : placement::kLongShips.subspan(1)) {
             layShip(m, random, ship, redrawZero(random, warmUpCell(random, warmUps)));
         }
         // The four Люгер are warmed together: the whole group is drawn `warmUps` times.
         for (int i = 0; i < warmUps; ++i) {
-            for (int slot = kFirstLyger; slot <= kLastLyger; ++slot) {
-                m.FlotVraga[slot] = redrawZero(random, cellDraw(random));
+            for (const FleetShip& lyger : placement::kLygers) {
+                m.FlotVraga[lyger.firstSlot] = redrawZero(random, cellDraw(random));
             }
         }
         if (fleetPasses(m)) return attempt;
