@@ -3,7 +3,6 @@
 #include <initializer_list>
 
 #include "placement/form1.h"
-#include "ui/colour.h"
 
 namespace game {
 
@@ -23,19 +22,10 @@ void restorePlacementScreen(Form1& f) {
     hideAll({&f.txtLyger, &f.txtGaleon, &f.txtFregat, &f.txtLinkor, &f.Label1, &f.Label2,
              &f.txtUtschot, &f.cmdOtmena, &f.cmdOtmenitvso});
 
-    f.txtUtschot.setText("0");
-    f.txtNomerdoli.setText("1");
-    f.txtLyger.setText("4");
-    f.txtGaleon.setText("3");
-    f.txtFregat.setText("2");
-    f.txtLinkor.setText("1");
-    f.txtKorabl.setText("Выберите тип корабля");
-
-    // Laid segments and red exclusion marks both go.
-    for (int n = 1; n <= 100; ++n)
-        f.Picture(n).setPicture(f.ImagePusto.picture());
-    for (int n = 1; n <= 100; ++n)
-        f.Picture(n).setBackColour(ui::sys::CaptionText);
+    // The rest is what "Отменить расстановку" puts back too; unlike it, the passage leaves the
+    // player's fleet in Module1 for the battle.
+    f.restoreDesignTexts();
+    f.emptyPlayerGrid();
 }
 
 }  // namespace game

@@ -69,12 +69,20 @@ public:
     // The one cell rule that every PictureN_Click of the player's grid runs for its own N.
     void PictureClick(int n);
 
+    // What "Отменить расстановку" and the passage to the battle both put back to its design
+    // state: the texts of the counter line, the segment number, the stocks and the type field;
+    // and the player's grid, every cell empty and then every cell without its red mark.
+    void restoreDesignTexts();
+    void emptyPlayerGrid();
+
     Game& game() const { return game_; }
 
 private:
     void layOut();
     // Image1..4_Click: one choice over the ship-type table, row 0 to 3.
     void chooseShipType(int row);
+    // Every stock at the number of ships of its type, as a placement starts.
+    void fillStocks();
     // The writes of one accepted segment on cell n, the same for every segment of a ship.
     void laySegment(int n);
 

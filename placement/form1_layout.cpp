@@ -26,7 +26,7 @@ enum class Look {
 struct ControlDesign {
     ui::Control* control;
     ui::Rect rect;
-    const char* text;  // caption or text; nullptr for pictures
+    const char* text;  // caption or text; nullptr for pictures and for the stocks
     bool visible;
     Look look;
 };
@@ -104,10 +104,10 @@ void Form1::layOut() {
         {&Image2, {1920, 6840, 1575, 1455}, nullptr, false, Look::Picture},
         {&Image3, {3600, 6840, 1575, 1455}, nullptr, false, Look::Picture},
         {&Image4, {5280, 6840, 1575, 1455}, nullptr, false, Look::Picture},
-        {&txtLyger, {840, 8400, 255, 375}, "4", false, Look::Field},
-        {&txtGaleon, {2520, 8400, 255, 375}, "3", false, Look::Field},
-        {&txtFregat, {4200, 8400, 255, 375}, "2", false, Look::Field},
-        {&txtLinkor, {5880, 8400, 255, 375}, "1", false, Look::Field},
+        {&txtLyger, {840, 8400, 255, 375}, nullptr, false, Look::Field},
+        {&txtGaleon, {2520, 8400, 255, 375}, nullptr, false, Look::Field},
+        {&txtFregat, {4200, 8400, 255, 375}, nullptr, false, Look::Field},
+        {&txtLinkor, {5880, 8400, 255, 375}, nullptr, false, Look::Field},
         {&CommandRazm, {7920, 6960, 2655, 855}, "Начать размещение!", true, Look::Button},
         {&cmdStart, {7920, 6960, 2655, 855}, "Разместить флот врага", false, Look::Button},
         {&ImagePusto, {5160, 240, 375, 375}, nullptr, true, Look::Plain},
@@ -126,6 +126,7 @@ void Form1::layOut() {
         applyLook(*d.control, d.look);
         applyText(*d.control, d.text);
     }
+    fillStocks();
 
     Image1.setPicture(assets::picture(assets::Id::ShipLugger));
     Image2.setPicture(assets::picture(assets::Id::ShipGalleon));

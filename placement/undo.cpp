@@ -41,21 +41,12 @@ void Form1::cmdOtmena_Click() {
 // record. Sosedi is cleared too, so that the next marking cannot repaint a neighbour of a
 // ship that is gone.
 void Form1::cmdOtmenitvso_Click() {
-    txtUtschot.setText("0");
-    txtNomerdoli.setText("1");
-    txtLyger.setText("4");
-    txtGaleon.setText("3");
-    txtFregat.setText("2");
-    txtLinkor.setText("1");
-    txtKorabl.setText(placement::kPrompt);
+    restoreDesignTexts();
     for (int i = 1; i <= 100; ++i)
         m_.PoleIgroka[i] = 0;
     for (int i = 1; i <= 100; ++i)
         m_.KorablKletki[i] = 0;
-    for (int n = 1; n <= 100; ++n)
-        Picture(n).setPicture(ImagePusto.picture());
-    for (int n = 1; n <= 100; ++n)
-        Picture(n).setBackColour(screen::kCellColour);
+    emptyPlayerGrid();
     for (int slot = 1; slot <= 8; ++slot)
         m_.Sosedi[slot] = 0;
 }
