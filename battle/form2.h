@@ -56,6 +56,7 @@ public:
     // Cell k of the player's grid is Picture(k), 1..100; cell n of the computer's grid is
     // Picture(100 + n).
     ui::PictureBox& Picture(int n) { return *cells_.at(static_cast<std::size_t>(n)); }
+    const ui::PictureBox& Picture(int n) const { return *cells_.at(static_cast<std::size_t>(n)); }
 
     void Form_Load();
     void Form_Activate();

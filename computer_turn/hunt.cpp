@@ -40,7 +40,7 @@ bool multipleOfTen(long x) {
 }
 
 // Whether some value of the state's own draw gives a candidate that is valid and not shot.
-bool huntHasTarget(Form2& f, const Module1& m, int state) {
+bool huntHasTarget(const Form2& f, const Module1& m, int state) {
     const long o = f.txtPom.number();
     HuntDraws v{m.Napravlenie, m.StoronaTret, m.StoronaChetv};
     const int values = state == 1 ? 4 : 2;
@@ -53,7 +53,7 @@ bool huntHasTarget(Form2& f, const Module1& m, int state) {
     return false;
 }
 
-bool searchHasTarget(Form2& f, const Module1& m) {
+bool searchHasTarget(const Form2& f, const Module1& m) {
     for (int k = 1; k <= 100; ++k) {
         if (!inMask(m, k) && !alreadyShot(f, m, k)) return true;
     }
@@ -61,7 +61,7 @@ bool searchHasTarget(Form2& f, const Module1& m) {
 }
 
 // Hunt state 1, 2 or 3: draw the state's own value and try it, until a candidate passes.
-int hunt(Form2& f, Module1& m, ui::Random& random, int state) {
+int hunt(const Form2& f, Module1& m, ui::Random& random, int state) {
     for (;;) {
         if (state == 1) m.Napravlenie = ui::wholePartOf(random, 4);
         if (state == 2) m.StoronaTret = ui::wholePartOf(random, 2);

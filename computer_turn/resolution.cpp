@@ -10,7 +10,7 @@ bool isShipCell(const Module1& m, int k) {
     return m.PoleIgroka[k] == k;
 }
 
-bool alreadyShot(Form2& f, const Module1& m, int k) {
+bool alreadyShot(const Form2& f, const Module1& m, int k) {
     const ui::Image& outcome = isShipCell(m, k) ? f.ImagePopal : f.ImageMimo;
     return f.Picture(k).picture() == outcome.picture();
 }

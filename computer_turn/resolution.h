@@ -17,7 +17,7 @@ bool isShipCell(const Module1& m, int k);
 
 // True when cell k already shows the picture its shot would give it, so a shot there would
 // be refused. Reads nothing but the fleet and the cell.
-bool alreadyShot(Form2& f, const Module1& m, int k);
+bool alreadyShot(const Form2& f, const Module1& m, int k);
 
 // Resolves the shot at cell k (1..100): a miss draws the dot and hands the move back; a hit
 // marks the ring, draws the cross and raises the hunt state. A cell already shot is refused

@@ -54,6 +54,7 @@ public:
     // Cell n of the player's grid is Picture(n), 1..100; cell n of the computer's zone is
     // Picture(100 + n).
     ui::PictureBox& Picture(int n) { return *cells_.at(static_cast<std::size_t>(n)); }
+    const ui::PictureBox& Picture(int n) const { return *cells_.at(static_cast<std::size_t>(n)); }
 
     void Form_Load();
     void CommandRazm_Click();
