@@ -77,6 +77,9 @@ private:
     void stackControls();
     // Draws the player's fleet and shows the opponent's flag; both showing handlers run it.
     void drawFleetAndFlag();
+    // Empties the picture area: the four large ship pictures and the miss picture go. The
+    // player's hit report and the computer's shot start with it; the battle reset runs it too.
+    void hidePictureArea();
     // Puts the screen back to the state a battle starts from, then hides it; both ways out of
     // a battle run it.
     void battleReset();

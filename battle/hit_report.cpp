@@ -38,13 +38,16 @@ bool struck(const Module1& m, int length) {
 
 }  // namespace
 
-void Form2::cmdObraz_Click() {
+void Form2::hidePictureArea() {
     ImageGLyg.hide();
     ImageGGal.hide();
     ImageGFre.hide();
     ImageGLin.hide();
     ImagePromah.hide();
+}
 
+void Form2::cmdObraz_Click() {
+    hidePictureArea();
     for (const HitReport& report : kReports) {
         if (!struck(m_, report.length)) continue;
         LabelL.setCaption(report.message);

@@ -18,11 +18,7 @@ void Form2::battleReset() {
     txtVr.setText("0");
     txtHodu.setText("1");
     Text2.setText("0");
-    ImageGLyg.hide();
-    ImageGGal.hide();
-    ImageGFre.hide();
-    ImageGLin.hide();
-    ImagePromah.hide();
+    hidePictureArea();
     for (int n = 1; n <= 200; ++n)
         Picture(n).setPicture(ImagePusto.picture());
     hide();

@@ -13,7 +13,7 @@ namespace game {
 // and the defeat test run once, for the cell finally shot.
 void Form2::Command1_Click() {
     using namespace computer_turn;
-    clearPictureArea(*this);
+    hidePictureArea();
     sunkTest(*this, m_);
     for (;;) {
         const std::optional<int> target = chooseTarget(*this, m_, app().random());

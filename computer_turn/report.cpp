@@ -25,13 +25,6 @@ constexpr std::array<HitReport, 4> kHitReports{{
 
 }  // namespace
 
-void clearPictureArea(Form2& f) {
-    for (ui::Image* image :
-         {&f.ImageGLyg, &f.ImageGGal, &f.ImageGFre, &f.ImageGLin, &f.ImagePromah}) {
-        image->hide();
-    }
-}
-
 void reportShot(Form2& f, const Module1& m, int k) {
     for (const HitReport& row : kHitReports) {
         if (m.KorablKletki[k] != row.length) continue;
