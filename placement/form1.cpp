@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "shell/form4.h"
 #include "shell/game.h"
 
 namespace game {
@@ -58,6 +59,13 @@ Form1::Form1(Game& game)
     for (int n = 1; n <= 100; ++n) {
         Picture(n).setClickHandler([this, n] { PictureClick(n); });
     }
+}
+
+// The start-up form hides itself and opens the welcome screen; it is shown again only by the
+// welcome label's click.
+void Form1::Form_Load() {
+    hide();
+    game_.form4().show();
 }
 
 }  // namespace game

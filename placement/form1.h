@@ -1,8 +1,8 @@
 // Form1, the placement screen, and the program's start-up form. The player lays the fleet on
 // the left grid; much of the placement's working state lives in these controls.
-// Handlers by owner: Form_Load (start-up, shell/); CommandRazm_Click, Image1..4_Click,
-// cmdIskl_Click, cmdOtmena_Click, cmdOtmenitvso_Click and the cell rule (placement/);
-// cmdStart_Click and Timer1_Timer (computer_fleet/).
+// Handlers by owner: Form_Load, CommandRazm_Click, Image1..4_Click, cmdIskl_Click,
+// cmdOtmena_Click, cmdOtmenitvso_Click and the cell rule (placement/); cmdStart_Click and
+// Timer1_Timer (computer_fleet/).
 #pragma once
 
 #include <memory>
