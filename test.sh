@@ -1,5 +1,6 @@
 #!/bin/sh
-# Builds the game and runs every test. With --sanitize, under AddressSanitizer and UBSan.
+# Builds the game with warnings as errors and runs every test. With --sanitize, under
+# AddressSanitizer and UBSan.
 set -eu
 cd "$(dirname "$0")"
 dir=build-test
@@ -10,7 +11,7 @@ if [ "${1:-}" = "--sanitize" ]; then
 fi
 scripts/deps.sh xvfb xauth xdotool libx11-dev
 # shellcheck disable=SC2086
-cmake -S . -B "$dir" -G Ninja $flags >/dev/null
+cmake -S . -B "$dir" -G Ninja $flags -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 cmake --build "$dir"
 export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$(pwd)/tests/lsan.supp}"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
