@@ -6,7 +6,7 @@
 #   bench/proof/compare.sh            (from the repository root)
 set -eu
 cd "$(dirname "$0")/../.."
-scripts/deps.sh xvfb xauth libx11-dev
+scripts/deps.sh xvfb xauth libx11-dev libbenchmark-dev
 dir=build-bench
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBURUNTSY_TESTS=OFF \
     -DBURUNTSY_BENCHMARKS=ON >/dev/null
