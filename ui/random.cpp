@@ -1,7 +1,6 @@
 #include "ui/random.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace ui {
 
@@ -13,14 +12,6 @@ int wholePartOf(Random& random, int n) {
 
 double DefaultRandom::next() {
     return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
-}
-
-double ScriptedRandom::next() {
-    if (taken_ >= numbers_.size()) {
-        throw std::logic_error("scripted random source exhausted after " + std::to_string(taken_) +
-                               " numbers");
-    }
-    return numbers_[taken_++];
 }
 
 }  // namespace ui

@@ -2,10 +2,8 @@
 // starts the same sequence, and the one source is shared by everything that draws in a run.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <random>
-#include <vector>
 
 namespace ui {
 
@@ -29,27 +27,6 @@ public:
 
 private:
     std::mt19937_64 engine_{kSeed};
-};
-
-// For tests: returns the given numbers in order and throws std::logic_error when they run
-// out, so a test that expects a number of draws learns at once when more are taken.
-class ScriptedRandom final : public Random {
-public:
-    ScriptedRandom() = default;
-    explicit ScriptedRandom(std::vector<double> numbers) : numbers_(std::move(numbers)) {}
-
-    void push(double r) { numbers_.push_back(r); }
-    void push(const std::vector<double>& rs) {
-        numbers_.insert(numbers_.end(), rs.begin(), rs.end());
-    }
-    double next() override;
-
-    std::size_t taken() const { return taken_; }
-    std::size_t remaining() const { return numbers_.size() - taken_; }
-
-private:
-    std::vector<double> numbers_;
-    std::size_t taken_ = 0;
 };
 
 }  // namespace ui
