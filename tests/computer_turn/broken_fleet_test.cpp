@@ -3,6 +3,7 @@
 // grid with nothing left to shoot passes the move without a shot. Neither check takes a number.
 #include <gtest/gtest.h>
 
+#include "support/case_name.h"
 #include "turn_fixture.h"
 
 namespace {
@@ -47,11 +48,16 @@ TEST_F(BrokenFleet, NothingLeftToShootPassesTheMoveWithoutAShot) {
 // Fleets of every broken kind, played by the computer alone on free-running numbers: every
 // move ends, each shot changes one cell, and the computer either wins or, with nothing left to
 // shoot, passes without a shot.
-class BrokenFleetGame : public TurnTest, public ::testing::WithParamInterface<support::Fleet> {};
+struct BrokenCase {
+    const char* what;
+    support::Fleet fleet;
+};
+
+class BrokenFleetGame : public TurnTest, public ::testing::WithParamInterface<BrokenCase> {};
 
 TEST_P(BrokenFleetGame, EndsInAWinOrAPass) {
     random.freeRun();
-    battle(GetParam());
+    battle(GetParam().fleet);
     for (int move = 1; move <= 101; ++move) {
         const std::string before = grid();
         f2().Command1.press();
@@ -67,9 +73,11 @@ TEST_P(BrokenFleetGame, EndsInAWinOrAPass) {
     ADD_FAILURE() << "more moves than cells";
 }
 
-INSTANTIATE_TEST_SUITE_P(Fleets, BrokenFleetGame,
-                         ::testing::Values(support::Fleet{{10, 11}, {30, 31, 32}, {70}},
-                                           support::Fleet{{1, 2}, {3, 4}, {12}},
-                                           support::Fleet{{45, 46, 47, 48, 49}}));
+INSTANTIATE_TEST_SUITE_P(
+    Fleets, BrokenFleetGame,
+    ::testing::Values(BrokenCase{"ships across row ends", {{10, 11}, {30, 31, 32}, {70}}},
+                      BrokenCase{"touching ships", {{1, 2}, {3, 4}, {12}}},
+                      BrokenCase{"a ship of five cells", {{45, 46, 47, 48, 49}}}),
+    support::NameFromWhat{});
 
 }  // namespace

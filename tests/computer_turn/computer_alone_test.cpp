@@ -56,6 +56,7 @@ TEST_P(ComputerAlone, SinksTheWholeFleetAndLosesTheBattleAtTheTwentiethHit) {
     EXPECT_EQ(std::count(atDefeat.begin(), atDefeat.end(), 'X'), 20);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sequences, ComputerAlone, ::testing::Range(0, 200, 10));
+INSTANTIATE_TEST_SUITE_P(Sequences, ComputerAlone, ::testing::Range(0, 200, 10),
+                         ::testing::PrintToStringParamName());
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "support/case_name.h"
 #include "turn_fixture.h"
 
 namespace {
@@ -178,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(RowEnds, Hunt,
                                                     {},
                                                     {sideDraw(0), sideDraw(1)},
                                                     61}),
-                         [](const auto& info) { return std::string(info.param.what); });
+                         support::NameFromWhat{});
 
 // A candidate that already shows its outcome is refused, and the same state draws again.
 INSTANTIATE_TEST_SUITE_P(
@@ -226,7 +227,7 @@ INSTANTIATE_TEST_SUITE_P(
                  25},
         HuntCase{
             "MissAfterARefusal", {55, 56}, 1, 55, 0, 0, {55}, {54}, {dirDraw(2), dirDraw(3)}, 45}),
-    [](const auto& info) { return std::string(info.param.what); });
+    support::NameFromWhat{});
 
 class SearchTest : public TurnTest {};
 

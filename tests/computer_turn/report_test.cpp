@@ -2,6 +2,7 @@
 // empty message line and the miss picture; and the lost battle at the twentieth hit.
 #include <gtest/gtest.h>
 
+#include "support/case_name.h"
 #include "turn_fixture.h"
 
 namespace {
@@ -9,6 +10,7 @@ namespace {
 using namespace turn;
 
 struct ReportCase {
+    const char* what;
     int cell;  // of the sample fleet
     const char* message;
     const char* picture;
@@ -32,12 +34,14 @@ TEST_P(Report, NamesTheStruckTypeOrShowsTheMissAfterClearingThePictureArea) {
     EXPECT_EQ(m().Itog, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Types, Report,
-                         ::testing::Values(ReportCase{1, "Задет ваш ЛИНКОР!", "ImageGLin", "1"},
-                                           ReportCase{21, "Задет ваш ФРЕГАТ!", "ImageGFre", "1"},
-                                           ReportCase{24, "Задет ваш ГАЛЕОН!", "ImageGGal", "1"},
-                                           ReportCase{100, "Задет ваш ЛЮГЕР", "ImageGLyg", "1"},
-                                           ReportCase{55, "", "ImagePromah", ""}));
+INSTANTIATE_TEST_SUITE_P(
+    Types, Report,
+    ::testing::Values(ReportCase{"Линкор", 1, "Задет ваш ЛИНКОР!", "ImageGLin", "1"},
+                      ReportCase{"Фрегат", 21, "Задет ваш ФРЕГАТ!", "ImageGFre", "1"},
+                      ReportCase{"Галеон", 24, "Задет ваш ГАЛЕОН!", "ImageGGal", "1"},
+                      ReportCase{"Люгер", 100, "Задет ваш ЛЮГЕР", "ImageGLyg", "1"},
+                      ReportCase{"a miss", 55, "", "ImagePromah", ""}),
+    support::NameFromWhat{});
 
 class Defeat : public TurnTest {
 protected:

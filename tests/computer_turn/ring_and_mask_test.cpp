@@ -5,6 +5,7 @@
 #include <set>
 
 #include "computer_turn/hit_ring.h"
+#include "support/case_name.h"
 #include "turn_fixture.h"
 
 namespace {
@@ -96,6 +97,6 @@ INSTANTIATE_TEST_SUITE_P(
                  {10, 20, 30, 40},
                  {cellDraw(20), dirDraw(3), sideDraw(1), sideDraw(0)},
                  {9, 10, 19, 20, 29, 30, 39, 40, 49, 50}}),
-    [](const auto& info) { return std::string(info.param.what); });
+    support::NameFromWhat{});
 
 }  // namespace

@@ -125,6 +125,7 @@ TEST_P(WholeGame, ThePlayerLosesAndThenWins) {
     expectEnded(1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sequences, WholeGame, ::testing::Range(0, 160, 10));
+INSTANTIATE_TEST_SUITE_P(Sequences, WholeGame, ::testing::Range(0, 160, 10),
+                         ::testing::PrintToStringParamName());
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "placement/placement_fixture.h"
+#include "support/case_name.h"
 
 namespace placement_test {
 namespace {
@@ -63,7 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"leftwards", 4, {yes(46), yes(45), no(47), yes(44), yes(43)}},
         RuleCase{"upwards", 3, {yes(75), yes(65), no(85), yes(55), no(45)}},
         RuleCase{"no wrap from 71 to 70", 3, {yes(72), yes(71), no(70), no(73), no(81)}},
-        RuleCase{"no wrap from 60 to 61 later on", 4, {yes(58), yes(59), yes(60), no(61)}}));
+        RuleCase{"no wrap from 60 to 61 later on", 4, {yes(58), yes(59), yes(60), no(61)}}),
+    support::NameFromWhat{});
 
 // Ships whose continuation runs off the grid, across a row end or back over their first
 // segment: no cell completes them.
@@ -94,7 +96,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, StuckShipTest,
                          ::testing::Values(StuckCase{"Фрегат 9, 10", {9, 10}, 3},
                                            StuckCase{"Линкор 81, 91", {81, 91}, 4},
                                            StuckCase{"Линкор 58, 59, 60", {58, 59, 60}, 4},
-                                           StuckCase{"Фрегат 14, 4", {14, 4}, 3}));
+                                           StuckCase{"Фрегат 14, 4", {14, 4}, 3}),
+                         support::NameFromWhat{});
 
 TEST_F(WaitingScreenTest, CellsRefuseClicksUntilPlacementStarts) {
     // The type pictures are hidden now; choosing from code isolates the armed-grid check.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "placement/placement_fixture.h"
+#include "support/case_name.h"
 
 namespace placement_test {
 namespace {
@@ -58,7 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Cell 1 leaves five slots of the scratch array as the inner cell 55 left them.
         MarkCase{"a corner after an inner cell",
                  {{55}, {1}},
-                 {2, 11, 12, 44, 45, 46, 54, 56, 64, 65, 66}}));
+                 {2, 11, 12, 44, 45, 46, 54, 56, 64, 65, 66}}),
+    support::NameFromWhat{});
 
 TEST_F(PlacementTest, TheFirstChoicePaintsNothing) {
     const Snapshot before = snapshot();

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "placement/placement_fixture.h"
+#include "support/case_name.h"
 
 namespace placement_test {
 namespace {
@@ -82,7 +83,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{
             "all four Люгер are taken",
             {choice(1), cell(1), choice(1), cell(3), choice(1), cell(5), choice(1), cell(7)},
-            1}));
+            1}),
+    support::NameFromWhat{});
 
 }  // namespace
 }  // namespace placement_test

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "placement/placement_fixture.h"
+#include "support/case_name.h"
 
 namespace placement_test {
 namespace {
@@ -127,7 +128,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {"3", "2", "2", "1"},
                  {1},
                  {2, 11, 12},
-                 "Галеон"}));
+                 "Галеон"}),
+    support::NameFromWhat{});
 
 TEST_F(PlacementTest, UndoingEverythingLeavesTheCommandsAndTheShipRecord) {
     run({choice(3), cell(45), cell(46), cell(47), choice(2), cell(49)});
