@@ -1,6 +1,6 @@
 #!/bin/sh
-# Builds the game with warnings as errors and runs every test. With --sanitize, under
-# AddressSanitizer and UBSan.
+# Builds the game with warnings as errors, runs every test and checks the code's format. With
+# --sanitize, the tests under AddressSanitizer and UBSan.
 set -eu
 cd "$(dirname "$0")"
 dir=build-test
@@ -17,3 +17,4 @@ export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$(pwd)/tests/lsan.supp}"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 ctest --test-dir "$dir" --output-on-failure -j "$(nproc)"
+[ -n "${1:-}" ] || scripts/check-format.sh
