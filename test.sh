@@ -1,15 +1,31 @@
 #!/bin/sh
-# Builds the game with warnings as errors, runs every test and checks the code's format. With
-# --sanitize, the tests under AddressSanitizer and UBSan.
+# Builds the game with warnings as errors and runs every test:
+#   ./test.sh              the Debug build, then the check of the code's format
+#   ./test.sh --sanitize   under AddressSanitizer and UBSan
+#   ./test.sh --release    the optimised build, with the benchmarks and the picture program
 set -eu
 cd "$(dirname "$0")"
 dir=build-test
 flags="-DCMAKE_BUILD_TYPE=Debug"
-if [ "${1:-}" = "--sanitize" ]; then
+packages="xvfb xauth xdotool libx11-dev"
+case "${1:-}" in
+"") ;;
+--sanitize)
     dir=build-sanitize
     flags="$flags -DBURUNTSY_SANITIZE=ON"
-fi
-scripts/deps.sh xvfb xauth xdotool libx11-dev
+    ;;
+--release)
+    dir=build-release-test
+    flags="-DCMAKE_BUILD_TYPE=Release -DBURUNTSY_BENCHMARKS=ON -DBURUNTSY_PICTURES=ON"
+    packages="$packages libbenchmark-dev"
+    ;;
+*)
+    echo "usage: $0 [--sanitize | --release]" >&2
+    exit 2
+    ;;
+esac
+# shellcheck disable=SC2086
+scripts/deps.sh $packages
 # shellcheck disable=SC2086
 cmake -S . -B "$dir" -G Ninja $flags -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 cmake --build "$dir"
