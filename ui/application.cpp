@@ -55,7 +55,7 @@ void Application::dropMissedTicks() {
 }
 
 std::optional<Millis> Application::nextDue(bool shownFormsOnly) const {
-    if (ended_ || questionDepth_ > 0 || handlerDepth_ > 0 || tickTime_) return std::nullopt;
+    if (ended_ || busy()) return std::nullopt;
     std::optional<Millis> best;
     for (const Timer* t : timers_) {
         if (shownFormsOnly && !t->form().visible()) continue;
@@ -65,7 +65,7 @@ std::optional<Millis> Application::nextDue(bool shownFormsOnly) const {
 }
 
 void Application::fireDueTimers() {
-    if (ended_ || questionDepth_ > 0 || handlerDepth_ > 0 || tickTime_) return;
+    if (ended_ || busy()) return;
     const Millis t = clock_.now();
     std::vector<Timer*> due;
     for (Timer* timer : timers_) {

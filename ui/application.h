@@ -46,6 +46,10 @@ public:
     Answer ask(const std::string& text, const std::string& title);
     void end();
     bool ended() const { return ended_; }
+    // Inside a handler (a delivered click or a tick) or while the question box is open. An
+    // input that arrives now, from an event loop nested in the handler, must not run nested in
+    // it: the painting layer drops it, as the question box's modality would.
+    bool busy() const { return handlerDepth_ > 0 || questionDepth_ > 0 || tickTime_.has_value(); }
 
     // Runs every timer whose tick is due at the clock's current time, each at most once, in
     // order of due time, ties in order of timer creation. Does nothing inside a handler, while

@@ -65,9 +65,14 @@ void FormWindow::sync() {
     }
 }
 
+// The close box is an input like a click: dropped, with the window left open, while the
+// question box is open or once its screen is gone.
 void FormWindow::closeEvent(QCloseEvent* event) {
-    event->accept();
-    view_.endProgram();
+    if (view_.deliverClose(form_)) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 }  // namespace uiqt

@@ -96,20 +96,31 @@ void View::repaintChanged() {
     }
 }
 
-void View::deliverClick(ui::Control& control) {
-    if (app_.ended() || !control.visible() || !control.form().visible()) return;
-    Dispatch dispatch(*this);
-    app_.fireDueTimers();  // ticks that fell due before the click come first
-    if (app_.ended()) return;
-    {
-        ui::Application::HandlerScope scope(app_);
-        control.click();
-    }
-    rearm();
+bool View::accepts(const ui::Form& form, const ui::Control* control) const {
+    return !app_.ended() && !app_.busy() && form.visible() &&
+           (control == nullptr || control->visible());
 }
 
-void View::endProgram() {
-    app_.end();
+bool View::deliver(const ui::Form& form, const ui::Control* control,
+                   const std::function<void()>& input) {
+    if (!accepts(form, control)) return false;
+    Dispatch dispatch(*this);
+    app_.fireDueTimers();                       // ticks that fell due before the input come first
+    if (!accepts(form, control)) return false;  // and may have taken its screen away
+    {
+        ui::Application::HandlerScope scope(app_);
+        input();
+    }
+    rearm();
+    return true;
+}
+
+void View::deliverClick(ui::Control& control) {
+    deliver(control.form(), &control, [&control] { control.click(); });
+}
+
+bool View::deliverClose(ui::Form& form) {
+    return deliver(form, nullptr, [this] { app_.end(); });
 }
 
 void View::rearm() {

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -29,8 +30,14 @@ public:
     FormWindow* windowFor(const ui::Form& form) const;
     QWidget* widgetFor(const ui::Control& control) const;
 
+    // The user's inputs. Each is delivered only if, once the ticks that fell due before it
+    // have run, the screen it was made on (and its control) is still shown, the program runs
+    // on and no handler is running; otherwise it is dropped, since what it was aimed at is
+    // gone. A tick can take a screen away under the player's hand: the computer's last shot
+    // ends the battle and shows the result screen.
     void deliverClick(ui::Control& control);
-    void endProgram();
+    // The close box of a form's window, which ends the program; false when it was dropped.
+    bool deliverClose(ui::Form& form);
 
     // Re-arms the wake-up for the model's next due tick.
     void rearm();
@@ -42,7 +49,9 @@ public:
 
 private:
     class FormLink;
-    void formChanged(ui::Form& form);
+    bool accepts(const ui::Form& form, const ui::Control* control) const;
+    bool deliver(const ui::Form& form, const ui::Control* control,
+                 const std::function<void()>& input);
     void wake();
     void repaintChanged();
 

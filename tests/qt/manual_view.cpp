@@ -1,0 +1,45 @@
+#include "manual_view.h"
+
+#include <QCoreApplication>
+#include <QTest>
+#include <stdexcept>
+
+namespace qtsupport {
+
+ManualView::ManualView(ui::Random& random, ui::Platform& platform)
+    : app(clock, random, platform), game(app), view(app, game.forms()) {}
+
+bool ManualView::click(const ui::Control& c) {
+    QWidget* w = widget(c);
+    if (w == nullptr || !w->isVisible()) return false;
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+    return true;
+}
+
+void ManualView::runDueTicks() {
+    view.rearm();  // its wake-up was armed in real time, for the clock as it stood then
+    for (int pass = 0; pass < 100; ++pass) {
+        const std::optional<ui::Millis> due = app.nextDue(/*shownFormsOnly=*/true);
+        if (!due || *due > clock.now()) return;
+        QCoreApplication::processEvents();
+    }
+    throw std::logic_error("the view does not wake for a due tick");
+}
+
+void ManualView::advance(ui::Millis ms) {
+    const ui::Millis target = clock.now() + ms;
+    for (;;) {
+        const std::optional<ui::Millis> due = app.nextDue(/*shownFormsOnly=*/true);
+        if (!due || *due > target) break;
+        if (*due > clock.now()) clock.set(*due);
+        runDueTicks();
+    }
+    setClock(target);
+}
+
+void ManualView::setClock(ui::Millis t) {
+    clock.set(t);
+    view.rearm();
+}
+
+}  // namespace qtsupport

@@ -1,0 +1,39 @@
+// The game in real Qt windows on the manual clock, for tests that place an input exactly
+// against a tick. Time moves only when the test moves it; then the view's own wake-up runs the
+// ticks, as it does in the program. Inputs are real Qt events on the widgets.
+#pragma once
+
+#include <QWidget>
+
+#include "shell/game.h"
+#include "ui/application.h"
+#include "ui/clock.h"
+#include "ui/qt/form_window.h"
+#include "ui/qt/view.h"
+
+namespace qtsupport {
+
+class ManualView {
+public:
+    ManualView(ui::Random& random, ui::Platform& platform);
+
+    ui::ManualClock clock;
+    ui::Application app;
+    game::Game game;
+    uiqt::View view;
+
+    QWidget* widget(const ui::Control& c) const { return view.widgetFor(c); }
+    uiqt::FormWindow* window(const ui::Form& f) const { return view.windowFor(f); }
+
+    // A left press and release in the middle of the control's widget; false when the widget
+    // is not on screen, so no click could be made.
+    bool click(const ui::Control& c);
+    // Lets the view wake for the ticks due at the clock's time and run them.
+    void runDueTicks();
+    // Moves time forward, stopping at every due tick of a shown screen for the view to run it.
+    void advance(ui::Millis ms);
+    // Puts the clock at `t`, runs nothing: a tick that falls due stays due.
+    void setClock(ui::Millis t);
+};
+
+}  // namespace qtsupport
