@@ -66,7 +66,10 @@ void Form2::layOut() {
         {Text2, {11520, 840, 150, 285}, false},
         {txtPom, {10920, 480, 150, 285}, false},
     };
+    // The design leaves the keyboard order open: the buttons take the focus in table order.
+    int tabIndex = 0;
     for (const Place& p : places) {
+        p.control.setTabIndex(tabIndex++);
         p.control.setRect(p.rect);
         p.control.setVisible(p.shown);
     }

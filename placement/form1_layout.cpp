@@ -120,7 +120,10 @@ void Form1::layOut() {
         {&ImageDola, {5880, 120, 375, 375}, nullptr, false, Look::Picture},
         {&cmdIskl, {}, "Исключение плохих клеток", false, Look::Plain},
     };
+    // The design leaves the keyboard order open: the buttons take the focus in table order.
+    int tabIndex = 0;
     for (const ControlDesign& d : design) {
+        d.control->setTabIndex(tabIndex++);
         d.control->setRect(d.rect);
         d.control->setVisible(d.visible);
         applyLook(*d.control, d.look);

@@ -41,8 +41,11 @@ Form3::Form3(Game& game)
     Command2.setFont(ui::boldFont(12));
 
     // The caption and the buttons lie above both pictures; the buttons take the focus in
-    // the order "Играть сначала", "Выход".
+    // the order "Играть сначала", "Выход" (a label never takes it).
     setStacking({&Command1, &Command2, &Label1, &Image1, &Image2});
+    Label1.setTabIndex(0);
+    Command1.setTabIndex(1);
+    Command2.setTabIndex(2);
 
     setLoadHandler([this] { Form_Load(); });
     setActivateHandler([this] { Form_Activate(); });

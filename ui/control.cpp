@@ -6,7 +6,10 @@
 namespace ui {
 
 Control::Control(Form& form, std::string name, Kind kind)
-    : form_(form), name_(std::move(name)), kind_(kind) {
+    : form_(form),
+      name_(std::move(name)),
+      kind_(kind),
+      tabIndex_(static_cast<int>(form.controls().size())) {
     form_.adopt(*this);
 }
 

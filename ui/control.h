@@ -59,6 +59,12 @@ public:
     Pointer pointer() const { return pointer_; }
     void setPointer(Pointer p);
 
+    // The control's place in its form's keyboard order, lowest first; among the controls that
+    // take the focus the painting layer follows it. The order of creation until the layout
+    // gives one; set with the design, before the form is first shown.
+    int tabIndex() const { return tabIndex_; }
+    void setTabIndex(int i) { tabIndex_ = i; }
+
     // A click on the control. Runs the click handler if the control has one; otherwise a click
     // does nothing. The painting layer delivers only clicks on visible controls.
     void click();
@@ -81,6 +87,7 @@ private:
     std::optional<Colour> fore_;
     std::optional<Colour> back_;
     Pointer pointer_ = Pointer::Default;
+    int tabIndex_;
     ControlObserver* observer_ = nullptr;
 };
 

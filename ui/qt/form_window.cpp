@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPalette>
+#include <algorithm>
 
 #include "ui/application.h"
 #include "ui/control.h"
@@ -38,7 +39,32 @@ FormWindow::FormWindow(ui::Form& form, View& view) : QWidget(nullptr), form_(for
         }
         widgets_.insert(control, w);
     }
+    chainFocus();
     sync();
+}
+
+// Qt chains the focus in creation order, which is the stacking order here; the tab indices
+// decide instead.
+void FormWindow::chainFocus() {
+    std::vector<ui::Control*> byTab = form_.controls();
+    std::stable_sort(byTab.begin(), byTab.end(), [](const ui::Control* a, const ui::Control* b) {
+        return a->tabIndex() < b->tabIndex();
+    });
+    for (const ui::Control* control : byTab) {
+        QWidget* w = widgets_.value(control);
+        if (w->focusPolicy() != Qt::NoFocus) tabOrder_.push_back(w);
+    }
+    for (std::size_t i = 1; i < tabOrder_.size(); ++i)
+        QWidget::setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
+}
+
+void FormWindow::focusFirst() {
+    for (QWidget* w : tabOrder_) {
+        if (w->isVisibleTo(this)) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 QWidget* FormWindow::widgetFor(const ui::Control& control) const {
@@ -55,6 +81,7 @@ void FormWindow::sync() {
     }
     if (form_.visible() && !isVisible()) {
         show();
+        focusFirst();
         // Offscreen platforms have no window stacking to change.
         if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
             raise();

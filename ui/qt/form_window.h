@@ -1,11 +1,13 @@
 // One top-level window per form: a fixed client area of the form's size, a widget for every
-// control in the form's stacking order, shown and hidden as the model says. Its close box
-// ends the program: the screens rely on every form living for the whole run, so a window must
-// never just disappear without its screen's own steps.
+// control in the form's stacking order, shown and hidden as the model says. The keyboard walks
+// the buttons in their controls' tab order, and each showing gives the focus to the first. Its
+// close box ends the program: the screens rely on every form living for the whole run, so a window
+// must never just disappear without its screen's own steps.
 #pragma once
 
 #include <QHash>
 #include <QWidget>
+#include <vector>
 
 #include "ui/form.h"
 
@@ -25,9 +27,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void chainFocus();
+    void focusFirst();
+
     ui::Form& form_;
     View& view_;
     QHash<const ui::Control*, QWidget*> widgets_;
+    std::vector<QWidget*> tabOrder_;  // the widgets that take the keyboard, in tab order
 };
 
 }  // namespace uiqt
