@@ -86,14 +86,19 @@ void drawsPerShot(benchmark::State& state, std::int64_t draws) {
         benchmark::Counter(static_cast<double>(draws), benchmark::Counter::kAvgIterations);
 }
 
-void BM_SearchShotEarly(benchmark::State& state) {
-    Battle b;
+// Search shots from the position the caller set up, each put back once it is made.
+void searchShots(benchmark::State& state, Battle& b) {
     const std::int64_t before = b.random.taken;
     for (auto _ : state) {
         b.f2.Command1.press();
         b.undoSearchShot();
     }
     drawsPerShot(state, b.random.taken - before);
+}
+
+void BM_SearchShotEarly(benchmark::State& state) {
+    Battle b;
+    searchShots(state, b);
 }
 BENCHMARK(BM_SearchShotEarly);
 
@@ -106,12 +111,7 @@ void BM_SearchShotLate(benchmark::State& state) {
     for (int k = 61; k <= 99; ++k) {
         if (!b.ship(k)) b.f2.Picture(k).setPicture(b.f2.ImageMimo.picture());
     }
-    const std::int64_t before = b.random.taken;
-    for (auto _ : state) {
-        b.f2.Command1.press();
-        b.undoSearchShot();
-    }
-    drawsPerShot(state, b.random.taken - before);
+    searchShots(state, b);
 }
 BENCHMARK(BM_SearchShotLate);
 

@@ -1,9 +1,12 @@
 #include "judge.h"
 
+#include <algorithm>
+
 #include "battle/form2.h"
 #include "computer_fleet/fleet_geometry.h"
 #include "fleet_oracle.h"
 #include "placement/form1.h"
+#include "player.h"
 #include "shell/form3.h"
 #include "shell/form4.h"
 
@@ -16,16 +19,10 @@ void Judge::follow(game::Game& game) {
 }
 
 ui::Form* Judge::shown() {
-    ui::Form* visible = nullptr;
-    int count = 0;
-    for (ui::Form* f : game_->forms()) {
-        if (f->visible()) {
-            visible = f;
-            ++count;
-        }
-    }
+    const auto count =
+        std::ranges::count_if(game_->forms(), [](const ui::Form* f) { return f->visible(); });
     if (count != 1) fail(std::to_string(count) + " screens shown at once");
-    return visible;
+    return shownScreen(*game_);
 }
 
 void Judge::check() {
