@@ -7,7 +7,7 @@ set -eu
 cd "$(dirname "$0")"
 dir=build-test
 flags="-DCMAKE_BUILD_TYPE=Debug"
-packages="xvfb xauth xdotool libx11-dev"
+packages="xvfb xauth xdotool openbox libx11-dev"
 case "${1:-}" in
 "") ;;
 --sanitize)

@@ -14,8 +14,8 @@
 namespace uiqt {
 
 namespace {
-// Where every screen's client area stands on the desktop, so each one takes the place of the
-// one it replaces.
+// Where the client area of the run's first screen stands on the desktop; every later screen
+// takes the place of the one it replaces (View::placeForNextScreen).
 constexpr int kDesignLeftTwips = 3375;
 constexpr int kDesignTopTwips = 3285;
 }  // namespace
@@ -80,16 +80,31 @@ void FormWindow::sync() {
         setAutoFillBackground(true);
     }
     if (form_.visible() && !isVisible()) {
-        show();
-        focusFirst();
-        // Offscreen platforms have no window stacking to change.
-        if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
-            raise();
-            activateWindow();
-        }
+        comeUp();
     } else if (!form_.visible() && isVisible()) {
+        view_.screenLeaves(*this);
         hide();
     }
+}
+
+// To the player the game is one window whose content changes: each screen comes up where the
+// one it replaces stands, in front, with the keyboard, and never minimised. A window that was
+// hidden while minimised (the computer's last shot hides the battle whatever its state) would
+// otherwise come back minimised, with no game window on screen at all. The windows have a fixed
+// size, so no other state than the normal one makes sense either.
+void FormWindow::comeUp() {
+    // The game's windows share one size and one kind of frame, so the same client position is
+    // the same frame position. Placing the client area is exact; placing the frame of a window
+    // shown before is not: under a window manager Qt puts it off by the decoration.
+    if (const std::optional<QPoint> place = view_.placeForNextScreen(*this))
+        setGeometry(QRect(*place, size()));
+    setWindowState(windowState() &
+                   ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    show();
+    // The offscreen platform of the tests has no stacking to change and warns of a raise.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) raise();
+    activateWindow();
+    focusFirst();
 }
 
 // The close box is an input like a click: dropped, with the window left open, while the

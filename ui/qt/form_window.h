@@ -1,8 +1,9 @@
 // One top-level window per form: a fixed client area of the form's size, a widget for every
-// control in the form's stacking order, shown and hidden as the model says. The keyboard walks
-// the buttons in their controls' tab order, and each showing gives the focus to the first. Its
-// close box ends the program: the screens rely on every form living for the whole run, so a window
-// must never just disappear without its screen's own steps.
+// control in the form's stacking order, shown and hidden as the model says. A window shown comes
+// up where the screen it replaces stood, in its normal state, raised and active. The keyboard
+// walks the buttons in their controls' tab order, and each showing gives the focus to the first.
+// Its close box ends the program: the screens rely on every form living for the whole run, so a
+// window must never just disappear without its screen's own steps.
 #pragma once
 
 #include <QHash>
@@ -27,6 +28,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void comeUp();
     void chainFocus();
     void focusFirst();
 

@@ -57,6 +57,18 @@ QWidget* View::widgetFor(const ui::Control& control) const {
     return window ? window->widgetFor(control) : nullptr;
 }
 
+std::optional<QPoint> View::placeForNextScreen(const FormWindow& next) const {
+    for (const auto& link : links_) {
+        const FormWindow* w = link->window();
+        if (w != nullptr && w != &next && w->isVisible()) return w->geometry().topLeft();
+    }
+    return lastPlace_;
+}
+
+void View::screenLeaves(const FormWindow& window) {
+    lastPlace_ = window.geometry().topLeft();
+}
+
 class View::Dispatch {
 public:
     explicit Dispatch(View& view) : view_(view) { ++view_.dispatchDepth_; }

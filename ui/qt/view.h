@@ -4,10 +4,12 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "ui/application.h"
@@ -39,6 +41,13 @@ public:
     // The close box of a form's window, which ends the program; false when it was dropped.
     bool deliverClose(ui::Form& form);
 
+    // Where the client area of a screen coming up goes: where that of the screen it replaces
+    // stands. That one is either shown still (the welcome label shows the placement
+    // screen before it hides the welcome screen) or has just left (the battle is hidden before
+    // the result comes). None for the run's first screen, which keeps its design position.
+    std::optional<QPoint> placeForNextScreen(const FormWindow& next) const;
+    void screenLeaves(const FormWindow& window);
+
     // Re-arms the wake-up for the model's next due tick.
     void rearm();
 
@@ -63,6 +72,7 @@ private:
     QTimer wakeUp_;
     int dispatchDepth_ = 0;
     std::vector<QPointer<QWidget>> changed_;
+    std::optional<QPoint> lastPlace_;  // the client area's top-left of the screen that left last
 };
 
 }  // namespace uiqt

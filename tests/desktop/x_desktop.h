@@ -1,0 +1,43 @@
+// The desktop of an X display run by a window manager, as the player meets it: windows are
+// minimised and moved through the window manager, and what is on screen is read from the X
+// server. Each action waits for the window manager and Qt to agree that it is done.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "desktop.h"
+
+// Xlib's names stay out of this header: its macros (Bool, Status, None ...) break Qt's.
+struct _XDisplay;
+
+namespace desktop {
+
+using XWindow = unsigned long;  // Xlib's Window
+
+class XDesktop final : public qtsupport::Desktop {
+public:
+    XDesktop();  // opens the display and waits for its window manager
+    ~XDesktop() override;
+    XDesktop(const XDesktop&) = delete;
+    XDesktop& operator=(const XDesktop&) = delete;
+
+    void minimise(QWidget& window) override;
+    void moveFrame(QWidget& window, QPoint p) override;
+    QPoint frameTopLeft(QWidget& window) override;
+    std::string offScreenFault(QWidget& window) override;
+
+private:
+    std::string faultNow(QWidget& window);
+    void awaitComeUp(QWidget& window);
+    XWindow frameOf(XWindow client);
+    long wmState(XWindow client);  // WM_STATE's state: 1 normal, 3 iconic; 0 when withdrawn
+    XWindow activeWindow();
+    XWindow topWindow();
+    // Runs Qt's events until `done` holds or `ms` have passed; tells which.
+    bool until(int ms, const std::function<bool()>& done);
+
+    _XDisplay* display_;
+};
+
+}  // namespace desktop

@@ -1,0 +1,49 @@
+// Walks through the screens as a player on a desktop makes them: windows minimised and moved
+// aside between the steps of real games. Each walk checks with gtest what the player must see;
+// the desktop decides whether that is Qt's offscreen platform or a real window manager.
+#pragma once
+
+#include <QWidget>
+
+#include "desktop.h"
+#include "manual_view.h"
+#include "support/game_fixture.h"
+
+namespace qtsupport {
+
+// A game in real windows on the manual clock, moved from screen to screen by the player's
+// clicks. Each step asserts that it reached its screen.
+class DesktopGame {
+public:
+    explicit DesktopGame(Desktop& desktop);
+
+    Desktop& desktop;
+    support::TestRandom random;
+    support::ScriptedPlatform platform;
+    ManualView v;
+    game::Game& g;
+
+    QWidget& window(const ui::Form& f);
+    // The one form shown now, or nullptr when none or several are.
+    const ui::Form* shownForm() const;
+
+    void start();         // start-up: the welcome screen
+    void toPlacement();   // the welcome label
+    void toBattle();      // the sample fleet laid, then "Разместить флот врага"
+    void playerMisses();  // a shot at water: the move is the computer's
+    void computerHitsLast();  // the computer's next shot is its twentieth hit
+    void computerWins();      // both
+    void playAgain();         // "Играть сначала"
+    void leaveBattle();       // "Покинуть игру", answered Yes
+};
+
+// The battle window, minimised while the computer wins, is on screen again at the next battle;
+// the result, welcome and placement screens in between are on screen too.
+void minimisedBattleComesBack(Desktop& desktop);
+// Every screen, minimised and then hidden and shown again, comes back on screen.
+void everyScreenComesBackOnScreen(Desktop& desktop);
+// The first screen opens at the design position; every later one where the player left the
+// one it replaces, on every road between the screens.
+void eachScreenOpensWhereTheLastOneWas(Desktop& desktop);
+
+}  // namespace qtsupport
