@@ -29,8 +29,7 @@ int main(int argc, char* argv[]) {
             "buruntsy: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
             "The game needs a desktop window. Without one, run it on Qt's VNC platform and\n"
             "connect any VNC viewer to port 5900 of this machine:\n"
-            "    QT_QPA_PLATFORM=vnc ./play.sh\n"
-            "or start it inside a virtual X server: xvfb-run ./play.sh\n",
+            "    QT_QPA_PLATFORM=vnc ./play.sh\n",
             stderr);
         return 2;
     }
