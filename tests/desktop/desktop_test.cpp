@@ -1,33 +1,22 @@
 // The screens under a real window manager on an X display: the walks of the offscreen desktop
 // test, with windows minimised and moved through the window manager and what is on screen read
 // from the X server. Run by with_window_manager.sh under xvfb-run.
-#include <gtest/gtest.h>
-
 #include <QApplication>
 
-#include "desktop_walks.h"
+#include "desktop_walk_tests.h"
 #include "x_desktop.h"
 
-namespace {
+namespace qtsupport {
 
-using desktop::XDesktop;
+INSTANTIATE_TEST_SUITE_P(Walks, ScreensOnTheDesktop,
+                         ::testing::Values(DesktopKind{
+                             "under a window manager",
+                             []() -> std::unique_ptr<Desktop> {
+                                 return std::make_unique<desktop::XDesktop>();
+                             }}),
+                         support::NameFromWhat());
 
-TEST(ScreensUnderAWindowManager, ABattleMinimisedWhenTheComputerWinsComesBackAtTheNextBattle) {
-    XDesktop desktop;
-    qtsupport::minimisedBattleComesBack(desktop);
-}
-
-TEST(ScreensUnderAWindowManager, EveryScreenMinimisedThenShownAgainIsOnScreen) {
-    XDesktop desktop;
-    qtsupport::everyScreenComesBackOnScreen(desktop);
-}
-
-TEST(ScreensUnderAWindowManager, EachScreenOpensWhereTheOneItReplacesWas) {
-    XDesktop desktop;
-    qtsupport::eachScreenOpensWhereTheLastOneWas(desktop);
-}
-
-}  // namespace
+}  // namespace qtsupport
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "xcb");

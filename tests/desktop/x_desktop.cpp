@@ -167,7 +167,6 @@ void XDesktop::moveFrame(QWidget& window, QPoint p) {
 }
 
 QPoint XDesktop::frameTopLeft(QWidget& window) {
-    awaitComeUp(window);
     XWindowAttributes a;
     if (XGetWindowAttributes(display_, frameOf(client(window)), &a) == 0) return {};
     return {a.x, a.y};

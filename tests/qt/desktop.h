@@ -24,7 +24,8 @@ public:
     // The player drags the window until its frame's top-left corner is at `p`; returns once
     // it is there.
     virtual void moveFrame(QWidget& window, QPoint p) = 0;
-    // Where the top-left corner of the window's frame is on the desktop now.
+    // Where the top-left corner of the window's frame is on the desktop now, read as it stands:
+    // offScreenFault waits for a window that is still coming up.
     virtual QPoint frameTopLeft(QWidget& window) = 0;
     // Empty when the window is on screen in its normal state, in front of the others and has
     // the keyboard; otherwise what the player sees instead.

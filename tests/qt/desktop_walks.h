@@ -1,6 +1,7 @@
 // Walks through the screens as a player on a desktop makes them: windows minimised and moved
 // aside between the steps of real games. Each walk checks with gtest what the player must see;
 // the desktop decides whether that is Qt's offscreen platform or a real window manager.
+// desktop_walk_tests.h makes them tests.
 #pragma once
 
 #include <QWidget>
