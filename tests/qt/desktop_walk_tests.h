@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 
 #include "desktop_walks.h"
 #include "support/case_name.h"
@@ -18,6 +19,11 @@ struct DesktopKind {
     const char* what;
     std::unique_ptr<Desktop> (*make)();
 };
+
+// A failure names the desktop rather than dumping the row's bytes.
+inline void PrintTo(const DesktopKind& kind, std::ostream* os) {
+    *os << kind.what;
+}
 
 class ScreensOnTheDesktop : public ::testing::TestWithParam<DesktopKind> {
 protected:
