@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "support/game_fixture.h"
 #include "support/placement_clicks.h"
 
 namespace qtsupport {
@@ -22,13 +23,8 @@ QWidget& DesktopGame::window(const ui::Form& f) {
 }
 
 const ui::Form* DesktopGame::shownForm() const {
-    const ui::Form* shown = nullptr;
-    for (const ui::Form* f : g.forms()) {
-        if (!f->visible()) continue;
-        if (shown != nullptr) return nullptr;
-        shown = f;
-    }
-    return shown;
+    const std::vector<ui::Form*> shown = support::visibleForms(g);
+    return shown.size() == 1 ? shown.front() : nullptr;
 }
 
 void DesktopGame::start() {

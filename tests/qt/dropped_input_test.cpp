@@ -26,21 +26,15 @@ struct Battle {
     Battle() {
         g.start();
         v.click(g.form4().Label1);
-        support::setPlayerFleet(g.module1(), support::kSampleFleet);
-        support::setComputerFleet(g.module1(), support::kSampleFleet);
-        g.form1().hide();
-        f2.show();
+        support::openSampleBattle(g);
     }
 
     bool windowShown(const ui::Form& f) const {
         return v.window(f) != nullptr && v.window(f)->isVisible();
     }
     std::vector<const ui::Form*> shown() {
-        std::vector<const ui::Form*> forms;
-        for (const ui::Form* f : g.forms()) {
-            if (f->visible()) forms.push_back(f);
-        }
-        return forms;
+        const std::vector<ui::Form*> forms = support::visibleForms(g);
+        return {forms.begin(), forms.end()};
     }
 };
 

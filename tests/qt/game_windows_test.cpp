@@ -62,10 +62,7 @@ protected:
     void openBattle() {
         game.start();
         click(game.form4().Label1);
-        support::setPlayerFleet(game.module1(), support::kSampleFleet);
-        support::setComputerFleet(game.module1(), support::kSampleFleet);
-        game.form1().hide();
-        game.form2().show();
+        support::openSampleBattle(game);
     }
 };
 

@@ -67,9 +67,16 @@ void GameTest::startNewGame() {
     f4().Label1.click();
 }
 
-std::vector<ui::Form*> GameTest::visibleForms() {
+void openSampleBattle(game::Game& g) {
+    setPlayerFleet(g.module1(), kSampleFleet);
+    setComputerFleet(g.module1(), kSampleFleet);
+    g.form1().hide();
+    g.form2().show();
+}
+
+std::vector<ui::Form*> visibleForms(game::Game& g) {
     std::vector<ui::Form*> shown;
-    for (ui::Form* f : game.forms()) {
+    for (ui::Form* f : g.forms()) {
         if (f->visible()) shown.push_back(f);
     }
     return shown;

@@ -70,6 +70,13 @@ void setPlayerFleet(game::Module1& m, const Fleet& fleet);
 // Writes a fleet into FlotVraga slots 1..20 in the order given.
 void setComputerFleet(game::Module1& m, const Fleet& fleet);
 
+// From the placement screen straight to a battle: the sample fleet on both sides, the
+// placement hidden and the battle screen shown, the player to move.
+void openSampleBattle(game::Game& g);
+
+// Every form shown at this moment, in the game's order of forms.
+std::vector<ui::Form*> visibleForms(game::Game& g);
+
 class GameTest : public ::testing::Test {
 protected:
     ui::ManualClock clock;
@@ -87,8 +94,7 @@ protected:
     void advance(ui::Millis ms) { ui::advance(app, clock, ms); }
     // Start-up, then the welcome label's click: the placement screen of a new game.
     void startNewGame();
-    // Every form shown at this moment.
-    std::vector<ui::Form*> visibleForms();
+    std::vector<ui::Form*> visibleForms() { return support::visibleForms(game); }
 };
 
 }  // namespace support
