@@ -143,7 +143,8 @@ void paintRelief(QPainter& p, const std::vector<float>& f, int w, int h) {
     Rng rng(320);
     p.setRenderHint(QPainter::Antialiasing);
     for (int i = 0; i < 6000; ++i) {
-        const QPointF c(rng.range(0, w), rng.range(0, h));
+        const double y = rng.range(0, h);  // drawn before x: see Rng
+        const QPointF c(rng.range(0, w), y);
         if (!onLand(f, w, h, c)) continue;
         const double v = f[static_cast<std::size_t>(c.y()) * w + static_cast<int>(c.x())];
         if (v > 0.63 && rng.uniform() < 0.3) {
@@ -176,7 +177,8 @@ void paintShoals(QPainter& p, const std::vector<float>& f, int w, int h) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 30000; ++i) {
-        const QPointF c(rng.range(0, w), rng.range(0, h));
+        const double y = rng.range(0, h);  // drawn before x: see Rng
+        const QPointF c(rng.range(0, w), y);
         const double v = f[static_cast<std::size_t>(c.y()) * w + static_cast<int>(c.x())];
         // A band of the sea just off the coast, thinning outwards.
         if (v < 0.25 || v > 0.47 || rng.uniform() > (v - 0.25) / 0.22) continue;
@@ -186,7 +188,8 @@ void paintShoals(QPainter& p, const std::vector<float>& f, int w, int h) {
     }
     p.setPen(QPen(withAlpha(kInk, 200), 1.0));
     for (int i = 0; i < 400; ++i) {
-        const QPointF c(rng.range(0, w), rng.range(0, h));
+        const double y = rng.range(0, h);  // drawn before x: see Rng
+        const QPointF c(rng.range(0, w), y);
         const double v = f[static_cast<std::size_t>(c.y()) * w + static_cast<int>(c.x())];
         if (v < 0.36 || v > 0.44 || rng.uniform() > 0.25) continue;
         p.drawLine(c + QPointF(-2.2, 0), c + QPointF(2.2, 0));

@@ -100,8 +100,9 @@ void paintFlames(QImage& canvas, const Blaze& b) {
                 b.height * l.heightK * rng.range(0.4, 1.0) * (1.0 - std::fabs(off) * 0.7);
             const double w = b.width * l.widthK * rng.range(0.6, 1.4);
             const QPointF foot(x, b.base.y() + rng.range(0.0, 0.06) * b.height);
-            const QPainterPath path = tongue(foot, w, h, rng.range(0.2, 0.7),
-                                             rng.range(0, 2 * M_PI), rng.range(1.0, 2.6));
+            const double curls = rng.range(1.0, 2.6);  // drawn last to first: see Rng
+            const double phase = rng.range(0, 2 * M_PI);
+            const QPainterPath path = tongue(foot, w, h, rng.range(0.2, 0.7), phase, curls);
             QLinearGradient g(foot, foot - QPointF(0, h));
             g.setColorAt(0.0, l.foot);
             g.setColorAt(0.45, l.middle);
@@ -152,9 +153,10 @@ void paintPlume(QImage& canvas, const Plume& pl) {
             const double t = (i + rng.uniform()) / puffs;
             const double r = lerp(pl.startRadius, pl.endRadius, std::pow(t, 0.8));
             const double wander = fbm(t * 3.0, 0.5, pl.seed, 3) * pl.rise * 0.12;
+            const double jitterY = rng.range(-0.4, 0.4) * r;  // drawn before x: see Rng
             const QPointF c =
                 pl.base + QPointF(pl.drift * pl.rise * std::pow(t, 1.6) + wander, -pl.rise * t) +
-                QPointF(rng.range(-0.6, 0.6) * r, rng.range(-0.4, 0.4) * r);
+                QPointF(rng.range(-0.6, 0.6) * r, jitterY);
             const double a = pl.density * (1.0 - 0.55 * t);
             // Each puff a soft ball lit from above, warm underneath near the fire.
             QRadialGradient g(c - QPointF(r * 0.25, r * 0.3), r * 1.1);

@@ -105,7 +105,7 @@ QImage englandFlag(int w, int h) {
             {kGold,
              [line](QPainter& q, QRectF c) { paintCharge(q, lionRampant(c), QBrush(kRed), line); }},
             {kBlue,
-             [line](QPainter& q, QRectF c) {
+             [](QPainter& q, QRectF c) {
                  // A harp: its frame and strings.
                  QPainterPath frame;
                  frame.moveTo(c.left() + c.width() * 0.25, c.bottom());

@@ -171,7 +171,6 @@ void paintCrown(QPainter& p, const QRectF& box) {
 
 void paintSkullAndBones(QPainter& p, const QRectF& box) {
     const Box b{box};
-    const QColor bone(238, 234, 220);
     const double line = box.width() * 0.012;
     QLinearGradient shade(box.topLeft(), box.bottomRight());
     shade.setColorAt(0.0, QColor(255, 253, 245));

@@ -1,5 +1,9 @@
 // A small deterministic random source for the drawing program: the same seed gives the same
 // pictures on every machine and with every standard library, unlike std distributions.
+// C++ leaves the order of a call's arguments, and of the operands of + and *, to the compiler,
+// so no call or expression may draw more than once: each draw but the last goes into a local
+// first. Where one was split up, the locals keep the order in which the committed pictures
+// were drawn (a call's arguments last to first).
 #pragma once
 
 #include <cstdint>

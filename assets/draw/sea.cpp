@@ -89,7 +89,8 @@ void brushWhitecaps(QImage& img, int horizonY, const SeaStyle& s) {
         const double size = 2.0 + t * t * img.width() * 0.05;
         const double x = rng.range(0, img.width());
         for (int k = 0; k < 5; ++k) {
-            const QPointF c(x + rng.range(-1.0, 1.0) * size, y + rng.range(-0.15, 0.15) * size);
+            const double dy = rng.range(-0.15, 0.15) * size;  // drawn before x: see Rng
+            const QPointF c(x + rng.range(-1.0, 1.0) * size, y + dy);
             const double rx = size * rng.range(0.3, 0.8);
             const double ry = std::max(0.6, rx * rng.range(0.12, 0.25));
             QRadialGradient g(c, rx);

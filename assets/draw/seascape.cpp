@@ -113,7 +113,8 @@ void foam(QImage& canvas, const ShipLayer& layer, double amount, std::uint32_t s
         const double x = rng.range(-46, 48);
         const double bow = smoothstep(20, 48, x);
         const double len = rng.range(1.0, 3.5) * (1 + bow);
-        const double y = rng.range(-0.3, 0.4) + bow * rng.range(0.0, 1.5);
+        const double y0 = rng.range(-0.3, 0.4);  // one draw at a time: see Rng
+        const double y = y0 + bow * rng.range(0.0, 1.5);
         p.setBrush(QColor(240, 244, 242, static_cast<int>(rng.range(40, 150) * amount)));
         p.drawEllipse(QPointF(x, y), len, rng.range(0.12, 0.35) * (1 + bow));
     }
@@ -123,14 +124,16 @@ void foam(QImage& canvas, const ShipLayer& layer, double amount, std::uint32_t s
         const double x = 47 + t * 9;
         const double y = 1.4 * std::sin(t * M_PI) * rng.range(0.4, 1.1) - t * 0.4;
         p.setBrush(QColor(245, 248, 246, static_cast<int>(rng.range(60, 170) * amount)));
-        p.drawEllipse(QPointF(x, y), rng.range(0.5, 1.8), rng.range(0.2, 0.6));
+        const double ry = rng.range(0.2, 0.6);  // drawn before rx: see Rng
+        p.drawEllipse(QPointF(x, y), rng.range(0.5, 1.8), ry);
     }
     for (int i = 0; i < 90; ++i) {
         const double t = rng.uniform();
         const double x = -46 - t * 22;
         const double y = rng.range(-0.4, 0.3) * (1 + t);
         p.setBrush(QColor(235, 240, 238, static_cast<int>(rng.range(30, 110) * amount * (1 - t))));
-        p.drawEllipse(QPointF(x, y), rng.range(1.0, 3.5), rng.range(0.15, 0.45));
+        const double ry = rng.range(0.15, 0.45);  // drawn before rx: see Rng
+        p.drawEllipse(QPointF(x, y), rng.range(1.0, 3.5), ry);
     }
 }
 

@@ -35,7 +35,8 @@ QBrush canvasBrush(Rng& rng) {
     }();
     QBrush brush(tex);
     QTransform t;
-    t.translate(rng.range(0, 256), rng.range(0, 256));
+    const double dy = rng.range(0, 256);  // drawn before dx: see Rng
+    t.translate(rng.range(0, 256), dy);
     t.scale(0.12, 0.12);
     brush.setTransform(t);
     return brush;
@@ -90,7 +91,8 @@ void paintSail(QPainter& p, const Frame& f, const Sail& sail, Rng& rng) {
     QPainterPath holes;
     std::vector<std::pair<QPointF, double>> shots;
     for (int k = 0; k < s.sailHoles; ++k) {
-        const QPointF c = sail.at(rng.range(0.15, 0.85), rng.range(0.15, 0.85));
+        const double v = rng.range(0.15, 0.85);  // drawn before u: see Rng
+        const QPointF c = sail.at(rng.range(0.15, 0.85), v);
         const double r = std::max(width, box.height()) * rng.range(0.025, 0.06);
         shots.emplace_back(c, r);
         holes.addPath(ragged(c, r, rng));
@@ -156,7 +158,8 @@ void paintSail(QPainter& p, const Frame& f, const Sail& sail, Rng& rng) {
     for (int k = 0; k < folds; ++k) {
         const double u = rng.range(0.1, 0.9);
         const QPointF a = sail.at(u, 0.0);
-        const QPointF b = sail.at(u + rng.range(-0.05, 0.05), rng.range(0.2, 0.45));
+        const double v = rng.range(0.2, 0.45);  // drawn before the sway: see Rng
+        const QPointF b = sail.at(u + rng.range(-0.05, 0.05), v);
         QLinearGradient g(a, b);
         g.setColorAt(0.0, QColor(50, 40, 30, 70));
         g.setColorAt(1.0, QColor(50, 40, 30, 0));

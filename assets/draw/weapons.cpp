@@ -13,7 +13,6 @@ namespace draw {
 
 namespace {
 
-const QColor kSteel(150, 156, 164);
 const QColor kBrass(206, 164, 72);
 const QColor kWalnut(112, 60, 30);
 
