@@ -114,9 +114,11 @@ TEST_F(PassageTest, RestoresThePlacementScreenKeepsTheWorkFieldsAndOpensTheBattl
 }
 
 // GCC 12 at -O2 and above warns of overlapping copies in the function below (-Wrestrict), a false
-// positive of its inlined std::string code (GCC bugs 105329, 105651).
+// positive of its inlined std::string code (GCC bugs 105329, 105651); Clang has no such warning.
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wrestrict"
+#endif
 // How a placement screen looks, control by control: visibility, text, background colour and
 // picture. Pictures are told apart by the image control that holds the same object, or by file.
 std::vector<std::string> lookOf(game::Form1& f) {
@@ -148,7 +150,9 @@ std::vector<std::string> lookOf(game::Form1& f) {
     }
     return looks;
 }
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic pop
+#endif
 
 TEST_F(PassageTest, TheNextGamesPlacementScreenShowsNoTraceOfTheLast) {
     ui::ManualClock freshClock;

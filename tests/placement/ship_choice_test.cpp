@@ -37,13 +37,17 @@ TEST_F(PlacementTest, AChoicePreparesTheFirstSegmentOfItsType) {
         expected.texts["txtKorabl"] = row.text;
         expected.texts[(f1().*row.stock).name()] = row.stockAfter;
         // GCC 12 at -O2 and above warns of overlapping copies here (-Wrestrict), a false positive
-        // of its inlined std::string code (GCC bugs 105329, 105651).
+        // of its inlined std::string code (GCC bugs 105329, 105651); Clang has no such warning.
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wrestrict"
+#endif
         expected.texts["txtKletka"] = "0";
         expected.texts["txtMemory"] = "0";
         expected.texts["txtNomerdoli"] = "1";
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic pop
+#endif
         expected.RazmerKorablya = row.length;
         expected.SchetDoli = 0;
         expected.TekKorabl = {0, 0, 0, 0, 0};
