@@ -2,7 +2,8 @@
 # Builds the game with warnings as errors and runs every test:
 #   ./test.sh              the Debug build, then the check of the code's format
 #   ./test.sh --sanitize   under AddressSanitizer and UBSan
-#   ./test.sh --release    the optimised build, with the benchmarks and the picture program
+#   ./test.sh --release    the optimised build, with the benchmarks and the picture program, by
+#                          Clang: a second compiler catches code that holds only with GCC
 set -eu
 cd "$(dirname "$0")"
 dir=build-test
@@ -15,9 +16,10 @@ case "${1:-}" in
     flags="$flags -DBURUNTSY_SANITIZE=ON"
     ;;
 --release)
-    dir=build-release-test
-    flags="-DCMAKE_BUILD_TYPE=Release -DBURUNTSY_BENCHMARKS=ON -DBURUNTSY_PICTURES=ON"
-    packages="$packages libbenchmark-dev"
+    dir=build-release-clang
+    flags="-DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Release -DBURUNTSY_BENCHMARKS=ON"
+    flags="$flags -DBURUNTSY_PICTURES=ON"
+    packages="$packages clang libbenchmark-dev"
     ;;
 *)
     echo "usage: $0 [--sanitize | --release]" >&2
