@@ -199,8 +199,7 @@ void paintShoals(QPainter& p, const std::vector<float>& f, int w, int h) {
 
 void paintRhumbLines(QPainter& p, QPointF centre, int w, int h, const std::vector<float>& f) {
     // The lines of the thirty-two winds, drawn across the open sea but not over land.
-    QImage mask(w, h, QImage::Format_ARGB32_Premultiplied);
-    mask.fill(Qt::transparent);
+    QImage mask = newLayer(w, h);
     {
         QPainter m(&mask);
         m.setRenderHint(QPainter::Antialiasing);

@@ -81,9 +81,10 @@ void closeWater(QImage& canvas, const QImage& sea, const ShipLayer& layer, const
     const QTransform& m = layer.map;
     const double x0 = std::min(m.map(QPointF(-52, 0)).x(), m.map(QPointF(52, 0)).x());
     const double x1 = std::max(m.map(QPointF(-52, 0)).x(), m.map(QPointF(52, 0)).x());
+    const QTransform inverse = m.inverted();
     for (int x = std::max(0, static_cast<int>(x0));
          x < std::min(canvas.width(), static_cast<int>(x1) + 1); ++x) {
-        const QPointF inv = m.inverted().map(QPointF(x, 0));
+        const QPointF inv = inverse.map(QPointF(x, 0));
         const double wl = m.map(QPointF(inv.x(), 0.0)).y();
         const double lift =
             s * (0.25 + 0.25 * std::sin(x / (s * 2.2)) + 0.2 * noise(x / (s * 1.3), 0.5, 9u));

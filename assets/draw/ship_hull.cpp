@@ -17,15 +17,22 @@ constexpr double kStern = -50.0;
 constexpr double kBow = 50.0;
 constexpr double kKeel = -1.2;  // the hull is drawn a little below the waterline
 
-QPainterPath outline(const Frame& f) {
+QPainterPath deckLine(const Frame& f) {
     QPainterPath path;
     path.moveTo(kStern, f.deckTop(kStern));
     for (double x = kStern; x <= kBow; x += 0.5)
         path.lineTo(x, f.deckTop(x));
+    return path;
+}
+void sternCurve(QPainterPath& path, const Frame& f) {
+    path.quadTo(kStern + 1.6, f.s.freeboard * 0.35, kStern, f.deckTop(kStern));
+}
+QPainterPath outline(const Frame& f) {
+    QPainterPath path = deckLine(f);
     const double top = f.deckTop(kBow);
     path.cubicTo(kBow + 1.2, top * 0.45, kBow - 3.0, kKeel + 0.2, kBow - 7.0, kKeel);
     path.lineTo(kStern + 6.0, kKeel);
-    path.quadTo(kStern + 1.6, f.s.freeboard * 0.35, kStern, f.deckTop(kStern));
+    sternCurve(path, f);
     path.closeSubpath();
     return path;
 }
@@ -159,7 +166,7 @@ void paintStern(QPainter& p, const Frame& f) {
     // The stern's edge, and the head rails and figurehead at the bow.
     QPainterPath stern;
     stern.moveTo(kStern + 6.0, kKeel);
-    stern.quadTo(kStern + 1.6, s.freeboard * 0.35, kStern, f.deckTop(kStern));
+    sternCurve(stern, f);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(s.trim.darker(130), f.line(0.45)));
     p.drawPath(stern);
@@ -248,16 +255,18 @@ void paintHull(QPainter& p, const Frame& f, Rng& rng) {
     p.setBrush(Qt::NoBrush);
     const double plank = 0.75 / std::max(s.freeboard, 1.0);
     for (double level = plank; level < 2.2; level += plank) {
+        const QPainterPath seam = strake(f, level);
         p.setPen(QPen(QColor(0, 0, 0, 70), f.line(0.09)));
-        p.drawPath(strake(f, level));
+        p.drawPath(seam);
         p.setPen(QPen(QColor(255, 230, 190, 28), f.line(0.07)));
-        p.drawPath(strake(f, level).translated(0, -0.12));
+        p.drawPath(seam.translated(0, -0.12));
     }
     for (double w : s.wales) {
+        const QPainterPath wale = strake(f, w);
         p.setPen(QPen(QColor(18, 12, 9), 0.85, Qt::SolidLine, Qt::FlatCap));
-        p.drawPath(strake(f, w));
+        p.drawPath(wale);
         p.setPen(QPen(QColor(255, 230, 190, 50), f.line(0.12)));
-        p.drawPath(strake(f, w).translated(0, 0.45));
+        p.drawPath(wale.translated(0, 0.45));
     }
     paintGuns(p, f);
     paintShading(p, f);
@@ -269,10 +278,7 @@ void paintHull(QPainter& p, const Frame& f, Rng& rng) {
     p.restore();
 
     // The rail along the top of the bulwarks, and the castles' rails.
-    QPainterPath rail;
-    rail.moveTo(kStern, f.deckTop(kStern));
-    for (double x = kStern; x <= kBow; x += 0.5)
-        rail.lineTo(x, f.deckTop(x));
+    const QPainterPath rail = deckLine(f);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(s.trim, f.line(0.4)));
     p.drawPath(rail);

@@ -34,9 +34,20 @@ struct MastPlan {
     double yardLength[4];  // fractions of the lowest yard
 
     static MastPlan of(const MastDesign& m);
+    // Half the width of the lower mast's top.
+    static double topHalf(const MastDesign& m) { return 1.2 + m.yard * 0.07; }
 };
 
-// An irregular blob, for shot holes, burns and puffs.
+// Yard i of a square-rigged mast: its middle, where it crosses the mast, and half its length.
+struct Yard {
+    QPointF centre;
+    double half;
+};
+inline Yard yardOf(const Frame& f, const MastDesign& m, const MastPlan& plan, int i) {
+    return {f.mastPoint(m, plan.yardAt[i] * m.height), m.yard * plan.yardLength[i] / 2.0};
+}
+
+// An irregular blob: the burns in a sail.
 QPainterPath blob(QPointF centre, double radius, double jag, Rng& rng, int points = 13);
 
 void paintHull(QPainter& p, const Frame& f, Rng& rng);

@@ -18,10 +18,6 @@ struct Hero {
     double heel = 1.5;
 };
 
-QImage background(int w, int h, const Weather& weather) {
-    return seascape(w, h, static_cast<int>(h * weather.horizon), weather.sky, weather.sea);
-}
-
 QRectF scaled(const QRectF& r, int w, int h) {
     return QRectF(r.x() * w, r.y() * h, r.width() * w, r.height() * h);
 }

@@ -105,7 +105,7 @@ void paintMastTops(QPainter& p, const Frame& f) {
         if (m.rig != Rig::Square) continue;
         const MastPlan plan = MastPlan::of(m);
         const QPointF top = f.mastPoint(m, plan.lowerTop * m.height);
-        const double half = 1.2 + m.yard * 0.07;
+        const double half = MastPlan::topHalf(m);
         p.setPen(Qt::NoPen);
         p.setBrush(kYardWood.darker(130));
         p.drawRect(QRectF(top.x() - half, top.y() - 0.35, half * 2, 0.8));
@@ -149,7 +149,7 @@ void paintRigging(QPainter& p, const Frame& f) {
             rope(p, f, a, b, 0.08, 120);
         }
         // Topmast shrouds from the crosstrees to the edges of the top.
-        const double half = 1.2 + m.yard * 0.07;
+        const double half = MastPlan::topHalf(m);
         const QPointF tree = f.mastPoint(m, plan.topmastHead * H - 0.3);
         for (int k = 0; k < 3; ++k) {
             rope(p, f, tree, top + QPointF(-half + k * half, 0.3), 0.12, 200);
@@ -172,8 +172,7 @@ void paintRigging(QPainter& p, const Frame& f) {
         const MastDesign* aft = mastAft(f, i);
         const int yards = std::min(m.squareSails, 4);
         for (int y = 0; y < yards; ++y) {
-            const QPointF c = f.mastPoint(m, plan.yardAt[y] * H);
-            const double half = m.yard * plan.yardLength[y] / 2.0;
+            const auto [c, half] = yardOf(f, m, plan, y);
             const QPointF above = f.mastPoint(m, std::min(plan.yardAt[y] * H + 3.5, H));
             rope(p, f, c + QPointF(-half, 0), above, 0.09, 150);
             rope(p, f, c + QPointF(half, 0), above, 0.09, 150);

@@ -267,8 +267,7 @@ void squareSails(QPainter& p, const Frame& f, const MastDesign& m, Rng& rng) {
         paintSail(p, f, sail, rng);
     }
     for (int i = 0; i < n; ++i) {
-        const QPointF c = f.mastPoint(m, plan.yardAt[i] * H);
-        const double half = m.yard * plan.yardLength[i] / 2.0;
+        const auto [c, half] = yardOf(f, m, plan, i);
         paintYard(p, f, c - QPointF(half, 0), c + QPointF(half, 0));
     }
 }

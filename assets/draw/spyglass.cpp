@@ -13,8 +13,7 @@ namespace draw {
 
 QImage spyglassView(int w, int h) {
     const Weather weather = spyglassWeather(1111);
-    const QImage sea =
-        seascape(w, h, static_cast<int>(h * weather.horizon), weather.sky, weather.sea);
+    const QImage sea = background(w, h, weather);
     const QPointF c(w * 0.5, h * 0.5);
     const double r = h * 0.45;
 

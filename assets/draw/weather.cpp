@@ -1,5 +1,7 @@
 #include "weather.h"
 
+#include "seascape.h"
+
 namespace draw {
 
 Weather fairWeather(std::uint32_t seed) {
@@ -110,6 +112,10 @@ Weather spyglassWeather(std::uint32_t seed) {
     w.sea.seed = seed + 1;
     w.horizon = 0.42;
     return w;
+}
+
+QImage background(int w, int h, const Weather& weather) {
+    return seascape(w, h, static_cast<int>(h * weather.horizon), weather.sky, weather.sea);
 }
 
 }  // namespace draw

@@ -23,4 +23,7 @@ Weather greyWeather(std::uint32_t seed);      // grey, hazy, after a battle
 Weather fireWeather(std::uint32_t seed);      // dusk darkened by smoke, lit by fire
 Weather spyglassWeather(std::uint32_t seed);  // an empty grey sea
 
+// The sky and the sea of a picture in this weather, without ships.
+QImage background(int w, int h, const Weather& weather);
+
 }  // namespace draw
