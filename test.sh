@@ -8,7 +8,7 @@ set -eu
 cd "$(dirname "$0")"
 dir=build-test
 flags="-DCMAKE_BUILD_TYPE=Debug"
-packages="xvfb xauth xdotool openbox libx11-dev"
+packages="xvfb xauth xdotool openbox libx11-dev weston qt6-wayland"
 case "${1:-}" in
 "") ;;
 --sanitize)

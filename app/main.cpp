@@ -6,6 +6,7 @@
 #include "shell/game.h"
 #include "ui/application.h"
 #include "ui/clock.h"
+#include "ui/qt/game_window.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/qt/view.h"
 #include "ui/random.h"
@@ -44,6 +45,7 @@ int main(int argc, char* argv[]) {
     ui::Application app(clock, random, platform);
     game::Game game(app);
     uiqt::View view(app, game.forms());
+    platform.setOwner(&view.window());
     game.start();
     if (app.ended()) return 0;
     return QApplication::exec();

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QScreen>
 #include <QWidget>
+#include <cmath>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -20,6 +22,17 @@ constexpr int kWaitMs = 5000;  // for the window manager to act on a request
 
 Window client(QWidget& window) {
     return static_cast<Window>(window.winId());
+}
+
+// Qt's logical pixels per device pixel on the (one) screen.
+double scale() {
+    return QGuiApplication::primaryScreen()->devicePixelRatio();
+}
+int toLogical(long device) {
+    return static_cast<int>(std::lround(static_cast<double>(device) / scale()));
+}
+long toDevice(int logical) {
+    return std::lround(logical * scale());
 }
 
 // A property of 32-bit items, which Xlib hands over as longs; empty when the window has none.
@@ -139,6 +152,8 @@ void XDesktop::minimise(QWidget& window) {
         return wmState(client(window)) == IconicState &&
                (window.windowState() & Qt::WindowMinimized) != 0;
     };
+    readEvents();  // what came before is the game's
+    minimisedByPlayer_ = true;
     for (int attempt = 0; attempt < kWaitMs / 1000; ++attempt) {
         XIconifyWindow(display_, client(window), DefaultScreen(display_));
         if (until(1000, minimised)) return;
@@ -157,19 +172,53 @@ void XDesktop::moveFrame(QWidget& window, QPoint p) {
     e.xclient.message_type = XInternAtom(display_, "_NET_MOVERESIZE_WINDOW", False);
     e.xclient.format = 32;
     e.xclient.data.l[0] = NorthWestGravity | (1L << 8) | (1L << 9) | (2L << 12);
-    e.xclient.data.l[1] = p.x();
-    e.xclient.data.l[2] = p.y();
+    e.xclient.data.l[1] = toDevice(p.x());
+    e.xclient.data.l[2] = toDevice(p.y());
     XSendEvent(display_, DefaultRootWindow(display_), False,
                SubstructureRedirectMask | SubstructureNotifyMask, &e);
     const bool done =
-        until(kWaitMs, [&] { return frameTopLeft(window) == p && window.pos() == p; });
+        until(kWaitMs, [&] { return frame(window).topLeft() == p && window.pos() == p; });
     if (!done) throw std::runtime_error("the window manager did not move the window");
 }
 
-QPoint XDesktop::frameTopLeft(QWidget& window) {
+QRect XDesktop::frame(QWidget& window) {
     XWindowAttributes a;
     if (XGetWindowAttributes(display_, frameOf(client(window)), &a) == 0) return {};
-    return {a.x, a.y};
+    const int border = 2 * a.border_width;
+    return {toLogical(a.x), toLogical(a.y), toLogical(a.width + border),
+            toLogical(a.height + border)};
+}
+
+// The work area that the window manager announces: the screen less its panels and margins.
+QRect XDesktop::freeArea() {
+    const std::vector<long> area =
+        readProperty(display_, DefaultRootWindow(display_), "_NET_WORKAREA", XA_CARDINAL);
+    if (area.size() < 4) throw std::runtime_error("the window manager announces no work area");
+    return {toLogical(area[0]), toLogical(area[1]), toLogical(area[2]), toLogical(area[3])};
+}
+
+void XDesktop::watch(QWidget& window) {
+    watched_ = client(window);
+    XSelectInput(display_, watched_, StructureNotifyMask);
+    XSync(display_, False);
+}
+
+// The window manager unmaps a window it minimises; any other unmapping is the game's.
+void XDesktop::readEvents() {
+    XSync(display_, False);
+    while (XPending(display_) > 0) {
+        XEvent e;
+        XNextEvent(display_, &e);
+        if (e.type == MapNotify && e.xmap.window == watched_) minimisedByPlayer_ = false;
+        if (e.type == UnmapNotify && e.xunmap.window == watched_ && !minimisedByPlayer_)
+            gaps_ += "unmapped; ";
+        if (e.type == DestroyNotify && e.xdestroywindow.window == watched_) gaps_ += "destroyed; ";
+    }
+}
+
+std::string XDesktop::gaps() {
+    readEvents();
+    return std::exchange(gaps_, {});
 }
 
 std::string XDesktop::offScreenFault(QWidget& window) {

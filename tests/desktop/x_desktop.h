@@ -1,8 +1,11 @@
 // The desktop of an X display run by a window manager, as the player meets it: windows are
 // minimised and moved through the window manager, and what is on screen is read from the X
-// server. Each action waits for the window manager and Qt to agree that it is done.
+// server, its own connection seeing the window's map and unmap events. Each action waits for
+// the window manager and Qt to agree that it is done. The X server counts device pixels; they
+// are turned into Qt's logical ones by the screen's scale.
 #pragma once
 
+#include <QRect>
 #include <functional>
 #include <string>
 
@@ -24,10 +27,14 @@ public:
 
     void minimise(QWidget& window) override;
     void moveFrame(QWidget& window, QPoint p) override;
-    QPoint frameTopLeft(QWidget& window) override;
+    QRect frame(QWidget& window) override;
+    QRect freeArea() override;
     std::string offScreenFault(QWidget& window) override;
+    void watch(QWidget& window) override;
+    std::string gaps() override;
 
 private:
+    void readEvents();
     std::string faultNow(QWidget& window);
     void awaitComeUp(QWidget& window);
     XWindow frameOf(XWindow client);
@@ -38,6 +45,9 @@ private:
     bool until(int ms, const std::function<bool()>& done);
 
     _XDisplay* display_;
+    XWindow watched_ = 0;
+    bool minimisedByPlayer_ = false;  // from the player's minimising to the window's next mapping
+    std::string gaps_;
 };
 
 }  // namespace desktop

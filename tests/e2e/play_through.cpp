@@ -1,7 +1,8 @@
-// End to end in real X windows: the game binary is started, the welcome label clicked, a whole
+// End to end in a real X window: the game binary is started, the welcome label clicked, a whole
 // fleet laid by clicking the real cells, the battle started, shots fired until one hits, the
 // battle left with "Покинуть игру" and Yes, and the program closed with its close box. After
-// key steps a screenshot is saved and pixels that prove the state are checked.
+// key steps a screenshot is saved and pixels that prove the screen are checked; every screen
+// comes in the one window that the game opened first.
 //   play_through <game binary> <folder for screenshots>
 #include <signal.h>
 #include <sys/wait.h>
@@ -73,44 +74,49 @@ int waitExit(pid_t pid, int ms) {
     return -1;
 }
 
+// The player's eyes on the one window, as the screens take turns in it.
+bool welcomeShown(e2e::XSession& x, Window w, int ms) {
+    return x.waitForPixelAtTwips(w, 1680 + 150, 3360 + 30, Rgb{128, 64, 0}, ms);
+}
+
 void play(e2e::XSession& x, const std::string& shots, pid_t game) {
-    const Window welcome = x.waitForWindow(kCaption, 20000);
-    expect(welcome != 0, "the welcome screen opens");
-    if (welcome == 0) return;
-    x.screenshot(welcome, shots + "/1-welcome.ppm");
-    expect(x.pixelAtTwips(welcome, 1680 + 150, 3360 + 30) == Rgb{128, 64, 0},
-           "the welcome label is on screen");
+    const Window window = x.waitForWindow(kCaption, 20000);
+    expect(window != 0, "the game's window opens");
+    if (window == 0) return;
+    expect(welcomeShown(x, window, 5000), "the welcome label is on screen");
+    x.screenshot(window, shots + "/1-welcome.ppm");
+    const auto oneWindow = [&](const char* screen) {
+        expect(x.isMapped(window) && x.countWindows(kCaption) == 1,
+               std::string("the same one window shows the ") + screen);
+    };
 
-    x.clickAtTwips(welcome, 1680 + 4327, 3360 + 1147);
-    const Window placement = x.waitForWindow(kCaption, 5000, welcome);
-    expect(placement != 0, "the label opens the placement screen");
-    if (placement == 0) return;
-    expect(!x.isMapped(welcome), "the welcome screen is gone");
-    expect(x.pixelAtTwips(placement, 6000, 300) == Rgb{0, 128, 128},
-           "the placement screen is teal");
+    x.clickAtTwips(window, 1680 + 4327, 3360 + 1147);
+    expect(x.waitForPixelAtTwips(window, 6000, 300, Rgb{0, 128, 128}, 5000),
+           "the label opens the placement screen, teal");
+    oneWindow("placement screen");
 
-    x.clickAtTwips(placement, 7920 + 1327, 6960 + 427);  // "Начать размещение!"
+    x.clickAtTwips(window, 7920 + 1327, 6960 + 427);  // "Начать размещение!"
     const std::vector<std::vector<int>> fleet = {{1, 2, 3, 4}, {6, 7, 8}, {21, 31, 41}, {10, 20},
                                                  {23, 24},     {26, 27},  {43},         {46},
                                                  {49},         {100}};
     for (std::size_t s = 0; s < fleet.size(); ++s) {
-        chooseType(x, placement, static_cast<int>(fleet[s].size()));
+        chooseType(x, window, static_cast<int>(fleet[s].size()));
         if (s == 1) {
-            const Rgb frame = cellPixel(x, placement, 1200, 1, 1, 1);
-            const Rgb red = cellPixel(x, placement, 1200, 5, 10, 10);
-            x.screenshot(placement, shots + "/2-placement.ppm");
+            const Rgb frame = cellPixel(x, window, 1200, 1, 1, 1);
+            const Rgb red = cellPixel(x, window, 1200, 5, 10, 10);
+            x.screenshot(window, shots + "/2-placement.ppm");
             expect(frame == kBlack, "a laid cell shows the segment frame " + str(frame));
             expect(red == kRed, "the cell beside the laid ship is marked red " + str(red));
         }
         for (int cell : fleet[s])
-            clickCell(x, placement, 1200, cell);
+            clickCell(x, window, 1200, cell);
     }
-    x.screenshot(placement, shots + "/3-fleet.ppm");
-    x.clickAtTwips(placement, 7920 + 1327, 6960 + 427);  // "Разместить флот врага"
-    const Window battle = x.waitForWindow(kCaption, 10000, placement);
-    expect(battle != 0, "the whole fleet opens the battle");
-    if (battle == 0) return;
-    expect(cellPixel(x, battle, 1200, 21, 1, 1) == kBlack, "the battle shows the player's fleet");
+    x.screenshot(window, shots + "/3-fleet.ppm");
+    x.clickAtTwips(window, 7920 + 1327, 6960 + 427);  // "Разместить флот врага"
+    // The battle shows the fleet on its left grid; the placement screen, reset, shows none.
+    expect(x.waitForPixelAtTwips(window, cellLeft(1200, 21) + 15, cellTop(21) + 15, kBlack, 10000),
+           "the whole fleet opens the battle, which shows the player's fleet");
+    oneWindow("battle");
 
     // Shoot down the grid until a shot hits; clicks during the computer's move are refused,
     // so a cell that stays empty is tried again.
@@ -118,8 +124,8 @@ void play(e2e::XSession& x, const std::string& shots, pid_t game) {
     int n = 1;
     const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(120);
     while (!hit && n <= 100 && std::chrono::steady_clock::now() < limit) {
-        clickCell(x, battle, 7080, n);
-        const Rgb c = cellPixel(x, battle, 7080, n, 10, 10);
+        clickCell(x, window, 7080, n);
+        const Rgb c = cellPixel(x, window, 7080, n, 10, 10);
         if (c == kRed) {
             hit = true;
         } else if (c == kBlack) {
@@ -128,24 +134,21 @@ void play(e2e::XSession& x, const std::string& shots, pid_t game) {
             std::this_thread::sleep_for(std::chrono::milliseconds(500));
         }
     }
-    x.screenshot(battle, shots + "/4-battle.ppm");
+    x.screenshot(window, shots + "/4-battle.ppm");
     expect(hit, "a hit shows the red cross");
 
-    x.clickAtTwips(battle, 7920 + 1327, 6960 + 427);  // "Покинуть игру"
+    x.clickAtTwips(window, 7920 + 1327, 6960 + 427);  // "Покинуть игру"
     const Window question = x.waitForWindow("Подтверждение выхода", 5000);
     expect(question != 0, "the exit question is asked");
     if (question != 0) {
         x.screenshot(question, shots + "/5-question.ppm");
         x.pressKey("Return");  // Yes is the default
     }
-    const Window back = x.waitForWindow(kCaption, 5000, battle);
-    expect(back != 0 && !x.isMapped(battle), "Yes leaves the battle for the welcome screen");
-    if (back == 0) return;
-    x.screenshot(back, shots + "/6-back.ppm");
-    expect(x.pixelAtTwips(back, 1680 + 150, 3360 + 30) == Rgb{128, 64, 0},
-           "the welcome label is on screen again");
+    expect(welcomeShown(x, window, 5000), "Yes leaves the battle for the welcome screen");
+    oneWindow("welcome screen again");
+    x.screenshot(window, shots + "/6-back.ppm");
 
-    x.requestClose(back);
+    x.requestClose(window);
     const int status = waitExit(game, 15000);
     expect(status == 0,
            "the close box ends the program cleanly (exit status " + std::to_string(status) + ")");

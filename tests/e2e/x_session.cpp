@@ -60,7 +60,31 @@ bool XSession::isMapped(Window w) {
     return a.map_state == IsViewable;
 }
 
-Window XSession::waitForWindow(const std::string& wanted, int ms, Window other) {
+int XSession::countWindows(const std::string& wanted) {
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    pump();
+    int found = 0;
+    if (XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count) != 0) {
+        for (unsigned int i = 0; i < count; ++i) {
+            if (isMapped(children[i]) && title(children[i]) == wanted) ++found;
+        }
+        if (children != nullptr) XFree(children);
+    }
+    return found;
+}
+
+bool XSession::waitForPixelAtTwips(Window w, int leftTwips, int topTwips, Rgb colour, int ms) {
+    const auto limit = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    for (;;) {
+        if (pixelAtTwips(w, leftTwips, topTwips) == colour) return true;
+        if (std::chrono::steady_clock::now() >= limit) return false;
+        pause(50);
+    }
+}
+
+Window XSession::waitForWindow(const std::string& wanted, int ms) {
     const auto limit = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
     while (std::chrono::steady_clock::now() < limit) {
         Window root = 0, parent = 0;
@@ -70,7 +94,7 @@ Window XSession::waitForWindow(const std::string& wanted, int ms, Window other) 
         if (XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count) !=
             0) {
             for (unsigned int i = 0; i < count; ++i) {
-                if (children[i] != other && isMapped(children[i]) && title(children[i]) == wanted) {
+                if (isMapped(children[i]) && title(children[i]) == wanted) {
                     const Window found = children[i];
                     XFree(children);
                     pause(300);  // let it paint

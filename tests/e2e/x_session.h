@@ -20,10 +20,11 @@ public:
     XSession(const XSession&) = delete;
     XSession& operator=(const XSession&) = delete;
 
-    // Waits up to `ms` for a window with this title, other than `other`, to be mapped;
-    // returns it, or 0.
-    Window waitForWindow(const std::string& title, int ms, Window other = 0);
+    // Waits up to `ms` for a window with this title to be mapped; returns it, or 0.
+    Window waitForWindow(const std::string& title, int ms);
     bool isMapped(Window w);
+    // The windows with this title mapped now.
+    int countWindows(const std::string& title);
     std::string title(Window w);
 
     // The colour at (x, y) pixels of the window's client area.
@@ -32,6 +33,8 @@ public:
     Rgb pixelAtTwips(Window w, int leftTwips, int topTwips) {
         return pixel(w, leftTwips / 15, topTwips / 15);
     }
+    // Waits up to `ms` for the colour at twips of the client area; tells whether it came.
+    bool waitForPixelAtTwips(Window w, int leftTwips, int topTwips, Rgb colour, int ms);
     // Saves the window as a PPM picture.
     void screenshot(Window w, const std::string& path);
 

@@ -4,7 +4,7 @@
 // exactly at or just after a due tick, time passing tick by tick or all at once, and the real
 // question box answered Yes or No with the mouse or the keyboard, while further inputs and
 // time are thrown at the screens behind it. After every event: the model run's invariants (see
-// judge.h), and every window shown exactly when its screen is.
+// judge.h), the window on the desktop, and every page shown exactly when its screen is.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -71,8 +71,8 @@ private:
     void input(const std::function<void()>& deliver);
     void click(ui::Control* c);
     void clickAtATick();
-    void pressSpace(ui::Form& form);
-    void closeBox(ui::Form& form);
+    void pressSpace();
+    void closeBox();
     void passTime();
     void answer();
     void whileTheQuestionIsOpen();
@@ -99,10 +99,10 @@ void ViewAbuse::restart() {
 }
 
 void ViewAbuse::checkWindows() {
+    if (!r().v.window().isVisible()) judge.fail("the game's window is off the desktop");
     for (ui::Form* f : r().game.forms()) {
-        const uiqt::FormWindow* w = r().v.window(*f);
-        if ((w != nullptr && w->isVisible()) != f->visible()) {
-            judge.fail("the window of " + f->name() + " disagrees with its screen");
+        if (r().v.onScreen(*f) != f->visible()) {
+            judge.fail("the page of " + f->name() + " disagrees with its screen");
         }
     }
 }
@@ -122,9 +122,9 @@ void ViewAbuse::event() {
         } else if (kind < 80) {
             clickAtATick();
         } else if (kind == 80 && below(2) == 0) {
-            pressSpace(*form);
+            pressSpace();
         } else if (kind == 81 && below(20) == 0) {
-            closeBox(*form);
+            closeBox();
         } else {
             passTime();
         }
@@ -171,15 +171,15 @@ void ViewAbuse::clickAtATick() {
     click(c);
 }
 
-void ViewAbuse::pressSpace(ui::Form& form) {
-    QWidget* focused = r().v.window(form)->focusWidget();
+void ViewAbuse::pressSpace() {
+    QWidget* focused = r().v.window().focusWidget();
     if (focused != nullptr && focused->isVisible()) {
         input([&] { QTest::keyClick(focused, Qt::Key_Space); });
     }
 }
 
-void ViewAbuse::closeBox(ui::Form& form) {
-    input([&] { r().v.window(form)->close(); });
+void ViewAbuse::closeBox() {
+    input([&] { r().v.window().close(); });
 }
 
 void ViewAbuse::passTime() {
@@ -223,7 +223,7 @@ void ViewAbuse::whileTheQuestionIsOpen() {
     for (int n = below(4); n > 0; --n) {
         const int kind = below(4);
         if (kind == 0) {
-            r().v.window(g.form2())->close();
+            r().v.window().close();
         } else if (kind == 1) {
             r().v.setClock(r().v.clock.now() + below(20000));
             QCoreApplication::processEvents();

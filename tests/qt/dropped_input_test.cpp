@@ -29,9 +29,7 @@ struct Battle {
         support::openSampleBattle(g);
     }
 
-    bool windowShown(const ui::Form& f) const {
-        return v.window(f) != nullptr && v.window(f)->isVisible();
-    }
+    bool windowShown(const ui::Form& f) const { return v.onScreen(f); }
     std::vector<const ui::Form*> shown() {
         const std::vector<ui::Form*> forms = support::visibleForms(g);
         return {forms.begin(), forms.end()};
@@ -82,7 +80,7 @@ TEST(DroppedInputTest, AnInputOnTheBattleScreenThatTheComputersLastShotEndsIsDro
         if (c.control != nullptr) {
             ASSERT_TRUE(clicked.v.click(c.control(clicked.f2)));
         } else {
-            clicked.v.window(clicked.f2)->close();
+            clicked.v.window().close();
         }
         BattleOnTheBrink untouched;
         untouched.v.runDueTicks();
@@ -113,7 +111,7 @@ TEST(DroppedInputTest, InputsWhileTheExitQuestionIsOpenAreDropped) {
         const game::Module1 record = b.g.module1();
         for (auto* control : {shipCell, waterCell, leave})
             b.v.click(control(b.f2));
-        b.v.window(b.f2)->close();
+        b.v.window().close();
         EXPECT_EQ(screen.changeIn(b.f2), "");
         EXPECT_TRUE(support::sameRecord(b.g.module1(), record));
         EXPECT_FALSE(b.v.app.ended());

@@ -12,13 +12,16 @@ namespace {
 
 using qtsupport::QtGameTest;
 
-// The buttons that Tab reaches one after the other, all the way round from `first` (hidden ones
-// included: Tab passes them by while they are hidden).
+// The buttons of `first`'s screen that Tab reaches one after the other, all the way round from
+// `first` (hidden ones included: Tab passes them by while they are hidden, as it passes by the
+// buttons of the screens not shown).
 std::string tabCycle(QWidget* first) {
+    const QWidget* page = first->parentWidget();
     QStringList names;
     QWidget* w = first;
     do {
-        if ((w->focusPolicy() & Qt::TabFocus) != 0) names << w->objectName();
+        if ((w->focusPolicy() & Qt::TabFocus) != 0 && page->isAncestorOf(w))
+            names << w->objectName();
         w = w->nextInFocusChain();
     } while (w != nullptr && w != first);
     return names.join(' ').toStdString();
@@ -31,7 +34,11 @@ protected:
         game.form4().hide();
         game.form3().show();
     }
-    QWidget* focused(const ui::Form& f) const { return window(f)->focusWidget(); }
+    // The widget with the keyboard when the window is active, which is in the form's page.
+    QWidget* focused(const ui::Form& f) const {
+        QWidget* w = window().focusWidget();
+        return w != nullptr && page(f)->isAncestorOf(w) ? w : nullptr;
+    }
 };
 
 TEST_F(FocusTest, TheResultScreenOpensOnPlayAgainAndTabsToExit) {

@@ -115,6 +115,24 @@ TEST_F(RealQuestionTest, IsAQuestionBoxWithYesDefaultAndClosingMeansNo) {
     EXPECT_EQ(buttons, (QStringList{QString::fromUtf8("Да"), QString::fromUtf8("Нет")}));
 }
 
+TEST_F(RealQuestionTest, IsModalOverTheGameWindow) {
+    QWidget window;
+    window.show();
+    platform.setOwner(&window);
+    QWidget* parent = nullptr;
+    bool modal = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        parent = box->parentWidget();
+        modal = box->isModal();
+        box->close();
+    });
+    app.ask("Вы уверены, что хотите выйти?", "Подтверждение выхода");
+    EXPECT_EQ(parent, &window);
+    EXPECT_TRUE(modal);
+}
+
 TEST_F(RealQuestionTest, EnterAnswersYes) {
     QTimer::singleShot(0, [] {
         QWidget* box = QApplication::activeModalWidget();

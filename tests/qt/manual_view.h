@@ -8,7 +8,8 @@
 #include "shell/game.h"
 #include "ui/application.h"
 #include "ui/clock.h"
-#include "ui/qt/form_window.h"
+#include "ui/qt/form_page.h"
+#include "ui/qt/game_window.h"
 #include "ui/qt/view.h"
 
 namespace qtsupport {
@@ -23,7 +24,10 @@ public:
     uiqt::View view;
 
     QWidget* widget(const ui::Control& c) const { return view.widgetFor(c); }
-    uiqt::FormWindow* window(const ui::Form& f) const { return view.windowFor(f); }
+    uiqt::FormPage* page(const ui::Form& f) const { return view.pageFor(f); }
+    uiqt::GameWindow& window() const { return view.window(); }
+    // Whether the window is up and shows the form's page.
+    bool onScreen(const ui::Form& f) const;
 
     // A left press and release in the middle of the control's widget; false when the widget
     // is not on screen, so no click could be made.

@@ -39,9 +39,9 @@ bool QtGameTest::pumpUntil(int limitMs, const std::function<bool()>& done) {
 }
 
 QImage QtGameTest::render(const ui::Form& f) const {
-    uiqt::FormWindow* w = window(f);
-    if (w == nullptr) return {};
-    return w->grab().toImage();
+    uiqt::FormPage* p = page(f);
+    if (p == nullptr) return {};
+    return p->grab().toImage();
 }
 
 QColor QtGameTest::pixelAtTwips(const QImage& image, int leftTwips, int topTwips) {

@@ -11,7 +11,8 @@
 #include <memory>
 
 #include "support/game_fixture.h"
-#include "ui/qt/form_window.h"
+#include "ui/qt/form_page.h"
+#include "ui/qt/game_window.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/qt/view.h"
 
@@ -30,14 +31,18 @@ protected:
     std::unique_ptr<uiqt::View> view;
 
     QWidget* widget(const ui::Control& c) const { return view->widgetFor(c); }
-    uiqt::FormWindow* window(const ui::Form& f) const { return view->windowFor(f); }
+    uiqt::FormPage* page(const ui::Form& f) const { return view->pageFor(f); }
+    uiqt::GameWindow& window() const { return view->window(); }
+    // Whether the window is up and shows the form's page.
+    bool onScreen(const ui::Form& f) const { return page(f) != nullptr && page(f)->isVisible(); }
     // A left click in the middle of the control's widget, through Qt's event system.
     void click(const ui::Control& c);
     // Runs the event loop for `ms` of real time (timers tick).
     static void pump(int ms);
     // Runs the event loop until `done` holds or `limitMs` have passed; tells which.
     static bool pumpUntil(int limitMs, const std::function<bool()>& done);
-    // The window as rendered now; pixel (x, y) is at twips (15x, 15y) of the client area.
+    // The form's page as rendered now, shown or not; pixel (x, y) is at twips (15x, 15y) of the
+    // client area.
     QImage render(const ui::Form& f) const;
     static QColor pixelAtTwips(const QImage& image, int leftTwips, int topTwips);
 };

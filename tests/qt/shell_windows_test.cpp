@@ -12,13 +12,14 @@ namespace {
 
 using qtsupport::QtGameTest;
 
-TEST_F(QtGameTest, StartUpOpensOnlyTheWelcomeWindowAtTheScreensSize) {
+TEST_F(QtGameTest, StartUpOpensTheWindowOnTheWelcomeScreenAtTheScreensSize) {
+    EXPECT_FALSE(window().isVisible()) << "no window before a screen is shown";
     game.start();
-    ASSERT_NE(window(game.form4()), nullptr);
-    EXPECT_TRUE(window(game.form4())->isVisible());
-    EXPECT_EQ(window(game.form4())->size(), QSize(792, 599));
-    EXPECT_EQ(window(game.form4())->windowTitle(), QString::fromUtf8("Бурунцы: волноборье"));
-    EXPECT_EQ(window(game.form1()), nullptr) << "the placement window waits for its first showing";
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_TRUE(onScreen(game.form4()));
+    EXPECT_EQ(window().size(), QSize(792, 599));
+    EXPECT_EQ(window().windowTitle(), QString::fromUtf8("Бурунцы: волноборье"));
+    EXPECT_EQ(page(game.form1()), nullptr) << "the placement page waits for its first showing";
 }
 
 TEST_F(QtGameTest, AClickOnTheRealLabelStartsANewGame) {
@@ -26,9 +27,8 @@ TEST_F(QtGameTest, AClickOnTheRealLabelStartsANewGame) {
     click(game.form4().Label1);
     EXPECT_TRUE(game.form1().visible());
     EXPECT_FALSE(game.form4().visible());
-    ASSERT_NE(window(game.form1()), nullptr);
-    EXPECT_TRUE(window(game.form1())->isVisible());
-    EXPECT_FALSE(window(game.form4())->isVisible());
+    EXPECT_TRUE(onScreen(game.form1()));
+    EXPECT_FALSE(onScreen(game.form4()));
 }
 
 TEST_F(QtGameTest, RealTimeDrivesTheModelsTimers) {
@@ -64,7 +64,7 @@ TEST_F(QtGameTest, RenderedWindowShowsAPictureWhereTheModelPutIt) {
 
 TEST_F(QtGameTest, TheCloseBoxEndsTheProgram) {
     game.start();
-    window(game.form4())->close();
+    window().close();
     EXPECT_TRUE(app.ended());
     EXPECT_EQ(platform.endCalls, 1);
 }

@@ -10,7 +10,7 @@ namespace uiqt {
 ui::Answer QtPlatform::ask(const std::string& text, const std::string& title) {
     QMessageBox box(QMessageBox::Question, QString::fromStdString(title),
                     QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
-                    QApplication::activeWindow());
+                    owner_ != nullptr ? owner_ : QApplication::activeWindow());
     box.setObjectName(QStringLiteral("question"));
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
     box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));

@@ -2,41 +2,60 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <utility>
 
 #include "ui/control.h"
-#include "ui/qt/form_window.h"
+#include "ui/qt/form_page.h"
+#include "ui/qt/game_window.h"
+#include "ui/qt/look.h"
 
 namespace uiqt {
 
-// Follows one form of the model; the window comes into being at the form's first showing.
+// Follows one form of the model; its page comes into being at the form's first showing.
 class View::FormLink final : public ui::FormObserver {
 public:
     FormLink(View& view, ui::Form& form) : view_(view), form_(form) { form_.setObserver(this); }
     ~FormLink() override { form_.setObserver(nullptr); }
 
     void formChanged() override {
-        if (!window_ && form_.visible()) window_ = std::make_unique<FormWindow>(form_, view_);
-        if (window_) window_->sync();
-        view_.rearm();  // the shown forms' timers decide the next wake-up
+        if (page_ == nullptr && form_.visible()) {
+            page_ = new FormPage(form_, view_, view_.window_.get());  // owned by the window
+            page_->hide();  // until the window turns to it
+        }
+        if (page_ != nullptr) page_->syncBackground();
+        if (form_.visible() && !wasVisible_) {
+            shown_ = true;
+            view_.lastShown_ = this;
+        }
+        wasVisible_ = form_.visible();
+        view_.screensChanged();
     }
 
     ui::Form& form() const { return form_; }
-    FormWindow* window() const { return window_.get(); }
+    FormPage* page() const { return page_; }
+    // Whether the form was shown since the window last settled; clears the note.
+    bool takeShown() { return std::exchange(shown_, false); }
 
 private:
     View& view_;
     ui::Form& form_;
-    std::unique_ptr<FormWindow> window_;
+    FormPage* page_ = nullptr;
+    bool wasVisible_ = false;
+    bool shown_ = false;
 };
 
 View::View(ui::Application& app, std::vector<ui::Form*> forms) : app_(app) {
-    for (ui::Form* form : forms) {
-        links_.push_back(std::make_unique<FormLink>(*this, *form));
-        links_.back()->formChanged();
-    }
     wakeUp_.setSingleShot(true);
     wakeUp_.setTimerType(Qt::PreciseTimer);
     connect(&wakeUp_, &QTimer::timeout, this, &View::wake);
+    // Every screen has the same client size: the window takes the first one's.
+    const ui::Form& first = *forms.front();
+    window_ = std::make_unique<GameWindow>(
+        *this, QSize(toPixels(first.clientWidth()), toPixels(first.clientHeight())));
+    for (ui::Form* form : forms)
+        links_.push_back(std::make_unique<FormLink>(*this, *form));
+    for (const auto& link : links_)
+        link->formChanged();
     app_.setScheduleObserver([this] { rearm(); });
     rearm();
 }
@@ -45,35 +64,26 @@ View::~View() {
     app_.setScheduleObserver(nullptr);
 }
 
-FormWindow* View::windowFor(const ui::Form& form) const {
+FormPage* View::pageFor(const ui::Form& form) const {
     for (const auto& link : links_) {
-        if (&link->form() == &form) return link->window();
+        if (&link->form() == &form) return link->page();
     }
     return nullptr;
 }
 
 QWidget* View::widgetFor(const ui::Control& control) const {
-    FormWindow* window = windowFor(control.form());
-    return window ? window->widgetFor(control) : nullptr;
-}
-
-std::optional<QPoint> View::placeForNextScreen(const FormWindow& next) const {
-    for (const auto& link : links_) {
-        const FormWindow* w = link->window();
-        if (w != nullptr && w != &next && w->isVisible()) return w->geometry().topLeft();
-    }
-    return lastPlace_;
-}
-
-void View::screenLeaves(const FormWindow& window) {
-    lastPlace_ = window.geometry().topLeft();
+    FormPage* page = pageFor(control.form());
+    return page ? page->widgetFor(control) : nullptr;
 }
 
 class View::Dispatch {
 public:
     explicit Dispatch(View& view) : view_(view) { ++view_.dispatchDepth_; }
     ~Dispatch() {
-        if (--view_.dispatchDepth_ == 0) view_.repaintChanged();
+        if (--view_.dispatchDepth_ == 0) {
+            view_.settle();
+            view_.repaintChanged();
+        }
     }
     Dispatch(const Dispatch&) = delete;
     Dispatch& operator=(const Dispatch&) = delete;
@@ -81,6 +91,37 @@ public:
 private:
     View& view_;
 };
+
+void View::screensChanged() {
+    unsettled_ = true;
+    // Inside an event the screens may pass through moments with two forms shown or none; the
+    // window follows once the event is done.
+    if (dispatchDepth_ == 0) settle();
+    rearm();  // the shown forms' timers decide the next wake-up
+}
+
+// The window turns to the screen shown last, while it is shown, else to any shown; with none
+// shown (the program is ending) it keeps its page, whose inputs are dropped.
+void View::settle() {
+    if (!std::exchange(unsettled_, false)) return;
+    FormLink* target = nullptr;
+    if (lastShown_ != nullptr && lastShown_->form().visible()) {
+        target = lastShown_;
+    } else {
+        for (const auto& link : links_) {
+            if (link->form().visible()) {
+                target = link.get();
+                break;
+            }
+        }
+    }
+    bool shown = false;
+    for (const auto& link : links_) {
+        const bool linkShown = link->takeShown();
+        if (link.get() == target) shown = linkShown;
+    }
+    if (target != nullptr) window_->showPage(*target->page(), shown);
+}
 
 void View::invalidate(QWidget* widget) {
     if (dispatchDepth_ == 0) {

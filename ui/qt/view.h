@@ -1,15 +1,14 @@
-// The painting layer for a set of forms: builds a window for each form the first time the
-// model shows it, delivers real clicks into the model, and drives the model's timers with real
-// time. Clicks are delivered as handlers: no tick runs until the click's handler has returned.
+// The painting layer for a set of forms: one window whose page is the screen the model shows,
+// a page for each form built the first time the model shows it, real clicks delivered into the
+// model, and the model's timers driven with real time. Clicks are delivered as handlers: no
+// tick runs until the click's handler has returned.
 #pragma once
 
 #include <QObject>
-#include <QPoint>
 #include <QPointer>
 #include <QTimer>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "ui/application.h"
@@ -18,7 +17,8 @@
 
 namespace uiqt {
 
-class FormWindow;
+class FormPage;
+class GameWindow;
 
 class View final : public QObject {
 public:
@@ -28,8 +28,10 @@ public:
     ui::Application& app() const { return app_; }
     PictureCache& pictures() { return pictures_; }
 
-    // The window of a form, or nullptr before the form was first shown.
-    FormWindow* windowFor(const ui::Form& form) const;
+    // The one window of the game: mapped from the first screen's showing to the program's end.
+    GameWindow& window() const { return *window_; }
+    // The page of a form, or nullptr before the form was first shown.
+    FormPage* pageFor(const ui::Form& form) const;
     QWidget* widgetFor(const ui::Control& control) const;
 
     // The user's inputs. Each is delivered only if, once the ticks that fell due before it
@@ -38,15 +40,8 @@ public:
     // gone. A tick can take a screen away under the player's hand: the computer's last shot
     // ends the battle and shows the result screen.
     void deliverClick(ui::Control& control);
-    // The close box of a form's window, which ends the program; false when it was dropped.
+    // The close box, made on a screen, which ends the program; false when it was dropped.
     bool deliverClose(ui::Form& form);
-
-    // Where the client area of a screen coming up goes: where that of the screen it replaces
-    // stands. That one is either shown still (the welcome label shows the placement
-    // screen before it hides the welcome screen) or has just left (the battle is hidden before
-    // the result comes). None for the run's first screen, which keeps its design position.
-    std::optional<QPoint> placeForNextScreen(const FormWindow& next) const;
-    void screenLeaves(const FormWindow& window);
 
     // Re-arms the wake-up for the model's next due tick.
     void rearm();
@@ -62,17 +57,21 @@ private:
     bool deliver(const ui::Form& form, const ui::Control* control,
                  const std::function<void()>& input);
     void wake();
+    void screensChanged();
+    void settle();
     void repaintChanged();
 
     class Dispatch;  // marks the span of one event delivered into the model
 
     ui::Application& app_;
     PictureCache pictures_;
+    std::unique_ptr<GameWindow> window_;
     std::vector<std::unique_ptr<FormLink>> links_;
+    FormLink* lastShown_ = nullptr;  // the form shown last, hidden since or not
+    bool unsettled_ = false;         // a form was shown or hidden, or its caption or colour changed
     QTimer wakeUp_;
     int dispatchDepth_ = 0;
     std::vector<QPointer<QWidget>> changed_;
-    std::optional<QPoint> lastPlace_;  // the client area's top-left of the screen that left last
 };
 
 }  // namespace uiqt
