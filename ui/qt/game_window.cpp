@@ -22,6 +22,12 @@ constexpr int kDesignTopTwips = 3285;
 bool offscreen() {
     return QGuiApplication::platformName() == QLatin1String("offscreen");
 }
+
+// On Wayland the compositor alone places windows, and a client knows neither where its window
+// is nor where the panels are.
+bool placesWindows() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
 }  // namespace
 
 GameWindow::GameWindow(View& view, QSize client) : QWidget(nullptr), view_(view) {
@@ -79,6 +85,7 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
 void GameWindow::fitFrame() {
     fitted_ = true;
     windowHandle()->removeEventFilter(this);
+    if (!placesWindows()) return;
     const QRect frame = frameGeometry();
     const QPoint place = fitFrameInto(frame, screen()->availableGeometry());
     if (place != frame.topLeft()) move(place);  // a move places the frame
