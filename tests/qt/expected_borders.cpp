@@ -17,6 +17,86 @@ QRect span(int x0, int y0, int x1, int y1) {
     return QRect(QPoint(x0, y0), QPoint(x1 - 1, y1 - 1));
 }
 
+QColor colourOr(std::optional<ui::Colour> own, ui::Colour fallback) {
+    return uiqt::toQColor(own.value_or(fallback));
+}
+
+// Runs of equal neighbours, "2 px white, 3 px black".
+template <class T, class Describe>
+std::string runs(const std::vector<T>& items, Describe describe) {
+    std::ostringstream out;
+    for (std::size_t i = 0; i < items.size();) {
+        std::size_t j = i;
+        while (j < items.size() && describe(items[j]) == describe(items[i]))
+            ++j;
+        out << (i == 0 ? "" : ", ") << j - i << " px " << describe(items[i]);
+        i = j;
+    }
+    return out.str();
+}
+
+}  // namespace
+
+const char* sideName(Side side) {
+    switch (side) {
+        case Side::Left:
+            return "left";
+        case Side::Right:
+            return "right";
+        case Side::Top:
+            return "top";
+        case Side::Bottom:
+            break;
+    }
+    return "bottom";
+}
+
+QRect deviceRect(const ui::Control& control, double factor) {
+    const auto device = [factor](int logical) {
+        return static_cast<int>(std::lround(logical * factor));
+    };
+    // The control in the window's logical pixels, as the painting layer places its widget.
+    const ui::Rect& r = control.rect();
+    const int x = uiqt::toPixels(r.left), y = uiqt::toPixels(r.top);
+    return span(device(x), device(y), device(x + uiqt::toPixels(r.width)),
+                device(y + uiqt::toPixels(r.height)));
+}
+
+int lineWidth(double factor) {
+    return std::max(1, static_cast<int>(std::lround(factor)));
+}
+
+std::vector<QPoint> inward(const QRect& rect, Side side, int across, int count) {
+    QPoint from, step;
+    switch (side) {
+        case Side::Left:
+            from = {rect.left(), across}, step = {1, 0};
+            break;
+        case Side::Right:
+            from = {rect.right(), across}, step = {-1, 0};
+            break;
+        case Side::Top:
+            from = {across, rect.top()}, step = {0, 1};
+            break;
+        case Side::Bottom:
+            from = {across, rect.bottom()}, step = {0, -1};
+            break;
+    }
+    std::vector<QPoint> points;
+    for (int i = 0; i < count; ++i)
+        points.push_back(from + step * i);
+    return points;
+}
+
+std::string controlName(const ui::Control& c) {
+    if (c.kind() == ui::Kind::PictureBox && c.name().rfind("Picture", 0) == 0) {
+        const int n = std::stoi(c.name().substr(7));
+        return "cell " + std::to_string((n - 1) % 100 + 1) + " of the " +
+               (n <= 100 ? "player's" : "computer's") + " grid";
+    }
+    return (c.kind() == ui::Kind::Frame ? "frame " : "text field ") + c.name();
+}
+
 std::string colourName(const QColor& c) {
     struct Named {
         QColor colour;
@@ -39,78 +119,32 @@ std::string colourName(const QColor& c) {
     return out.str();
 }
 
-const char* sideName(ExpectedBorders::Side side) {
-    switch (side) {
-        case ExpectedBorders::Side::Left:
-            return "left";
-        case ExpectedBorders::Side::Right:
-            return "right";
-        case ExpectedBorders::Side::Top:
-            return "top";
-        case ExpectedBorders::Side::Bottom:
-            break;
-    }
-    return "bottom";
+std::string colourRuns(const std::vector<QColor>& colours) {
+    return runs(colours, colourName);
 }
-
-// "cell 12 of the player's grid" for the cells, the control's own name for the rest.
-std::string nameOf(const ui::Control& c) {
-    if (c.kind() == ui::Kind::PictureBox && c.name().rfind("Picture", 0) == 0) {
-        const int n = std::stoi(c.name().substr(7));
-        return "cell " + std::to_string((n - 1) % 100 + 1) + " of the " +
-               (n <= 100 ? "player's" : "computer's") + " grid";
-    }
-    return (c.kind() == ui::Kind::Frame ? "frame " : "text field ") + c.name();
-}
-
-QColor colourOr(std::optional<ui::Colour> own, ui::Colour fallback) {
-    return uiqt::toQColor(own.value_or(fallback));
-}
-
-// Runs of equal neighbours, "2 px white, 3 px black".
-template <class T, class Describe>
-std::string runs(const std::vector<T>& items, Describe describe) {
-    std::ostringstream out;
-    for (std::size_t i = 0; i < items.size();) {
-        std::size_t j = i;
-        while (j < items.size() && describe(items[j]) == describe(items[i]))
-            ++j;
-        out << (i == 0 ? "" : ", ") << j - i << " px " << describe(items[i]);
-        i = j;
-    }
-    return out.str();
-}
-
-}  // namespace
 
 ExpectedBorders::ExpectedBorders(const ui::Form& form, double factor)
-    : line_(std::max(1, static_cast<int>(std::lround(factor)))) {
+    : line_(qtsupport::lineWidth(factor)) {
     for (const ui::Control* c : form.controls()) {
         const bool bordered = c->kind() == ui::Kind::PictureBox || c->kind() == ui::Kind::TextBox ||
                               c->kind() == ui::Kind::Frame;
         if (!bordered || !c->visible()) continue;
-        // The control in the window's logical pixels, then where Qt puts its edges.
-        const int x = uiqt::toPixels(c->rect().left), y = uiqt::toPixels(c->rect().top);
-        const int width = uiqt::toPixels(c->rect().width);
-        const int height = uiqt::toPixels(c->rect().height);
-        const auto device = [factor](int logical) {
-            return static_cast<int>(std::lround(logical * factor));
-        };
-        const QRect rect = span(device(x), device(y), device(x + width), device(y + height));
+        const QRect rect = deviceRect(*c, factor);
         if (c->kind() == ui::Kind::PictureBox) {
             const auto& cell = static_cast<const ui::PictureBox&>(*c);
             std::optional<QColor> inside;
             if (cell.picture().isNull()) inside = colourOr(c->backColour(), ui::sys::ButtonFace);
-            topFirst_.push_back(sunken(nameOf(*c), rect, inside));
+            topFirst_.push_back(sunken(controlName(*c), rect, inside));
         } else if (c->kind() == ui::Kind::TextBox) {
             // The text keeps clear of the border, so next to it the field shows its ground.
-            topFirst_.push_back(
-                sunken(nameOf(*c), rect, colourOr(c->backColour(), ui::sys::WindowBackground)));
+            topFirst_.push_back(sunken(controlName(*c), rect,
+                                       colourOr(c->backColour(), ui::sys::WindowBackground)));
         } else {
             // The etched line runs through the middle of the caption's height.
             const QFontMetrics metrics(uiqt::toQFont(c->font()));
-            const int lineFromTop = device(y + metrics.height() / 2) - rect.top();
-            topFirst_.push_back(etched(nameOf(*c), rect, lineFromTop,
+            const int top = uiqt::toPixels(c->rect().top) + metrics.height() / 2;
+            const int lineFromTop = static_cast<int>(std::lround(top * factor)) - rect.top();
+            topFirst_.push_back(etched(controlName(*c), rect, lineFromTop,
                                        colourOr(c->backColour(), ui::sys::ButtonFace)));
         }
     }
@@ -174,37 +208,23 @@ std::optional<Sight> ExpectedBorders::at(QPoint device) const {
 std::optional<std::string> ExpectedBorders::edgeFault(const QImage& image, const Bordered& b,
                                                       Side side) const {
     const QRect& r = b.rect;
-    const int middleRow = (r.top() + r.bottom() + 1) / 2;
     int length = 2 * line_ + 1;  // the border's two lines and the first pixel inside
-    QPoint from, step;
-    switch (side) {
-        case Side::Left:
-            from = {r.left(), middleRow}, step = {1, 0};
-            break;
-        case Side::Right:
-            from = {r.right(), middleRow}, step = {-1, 0};
-            break;
-        case Side::Top:
-            from = {b.acrossAt, r.top()}, step = {0, 1};
-            length += b.lineFromTop;
-            break;
-        case Side::Bottom:
-            from = {b.acrossAt, r.bottom()}, step = {0, -1};
-            break;
-    }
+    if (side == Side::Top) length += b.lineFromTop;
+    const bool across = side == Side::Top || side == Side::Bottom;
+    const std::vector<QPoint> path =
+        inward(r, side, across ? b.acrossAt : (r.top() + r.bottom() + 1) / 2, length);
     std::vector<std::optional<Sight>> expected;
     std::vector<QColor> found;
     bool wrong = false;
-    for (int i = 0; i < length; ++i) {
-        const QPoint p = from + step * i;
+    for (const QPoint& p : path) {
         expected.push_back(at(p));
         found.push_back(image.pixelColor(p));
         if (expected.back() && expected.back()->colour != found.back()) wrong = true;
     }
     if (!wrong) return std::nullopt;
     std::ostringstream out;
-    out << b.name << ", " << sideName(side) << " edge, from device pixel (" << from.x() << ", "
-        << from.y() << ") inward:\n  expected "
+    out << b.name << ", " << sideName(side) << " edge, from device pixel (" << path[0].x() << ", "
+        << path[0].y() << ") inward:\n  expected "
         << runs(expected,
                 [&b](const std::optional<Sight>& s) {
                     if (!s) return std::string("whatever its picture shows");
@@ -214,7 +234,7 @@ std::optional<std::string> ExpectedBorders::edgeFault(const QImage& image, const
                             : "the " + s->part + " of " + s->owner + ", which lies over it";
                     return whose + " (" + colourName(s->colour) + ")";
                 })
-        << "\n  found    " << runs(found, colourName);
+        << "\n  found    " << colourRuns(found);
     return out.str();
 }
 

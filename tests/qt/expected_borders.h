@@ -17,6 +17,22 @@
 
 namespace qtsupport {
 
+// Reading a control's pixels in device pixels at a scale factor.
+enum class Side { Left, Right, Top, Bottom };
+const char* sideName(Side side);
+// Where Qt puts the control in its window: its logical edges times the factor, rounded.
+QRect deviceRect(const ui::Control& control, double factor);
+// The width of a line one logical pixel wide: the factor rounded, and never less than one.
+int lineWidth(double factor);
+// `count` pixels from the `side` edge of `rect` inward, on the row (for the left and right
+// edges) or the column (for the top and bottom ones) `across`.
+std::vector<QPoint> inward(const QRect& rect, Side side, int across, int count);
+// "cell 12 of the player's grid" for the cells, "text field txtUtschot", "frame Frame1".
+std::string controlName(const ui::Control& control);
+std::string colourName(const QColor& colour);
+// Runs of equal colours: "2 px white, 1 px black".
+std::string colourRuns(const std::vector<QColor>& colours);
+
 // What a pixel should show, and whose line or inside that is.
 struct Sight {
     QColor colour;
@@ -26,8 +42,6 @@ struct Sight {
 
 class ExpectedBorders {
 public:
-    enum class Side { Left, Right, Top, Bottom };
-
     // The shown cells, text fields and frames of `form` as they stand now.
     ExpectedBorders(const ui::Form& form, double factor);
 
