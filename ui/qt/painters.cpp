@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 
+#include "ui/qt/device_pixels.h"
 #include "ui/qt/look.h"
 #include "ui/qt/picture_cache.h"
 
@@ -31,20 +32,24 @@ Qt::Alignment horizontal(ui::Align a) {
 
 }  // namespace
 
-void paintSunkenBorder(QPainter& p, const QRect& r) {
-    const int x0 = r.left(), y0 = r.top(), x1 = r.right(), y1 = r.bottom();
-    p.setPen(toQColor(ui::rgb(160, 160, 160)));  // outer shadow
-    p.drawLine(x0, y0, x1 - 1, y0);
-    p.drawLine(x0, y0, x0, y1 - 1);
-    p.setPen(Qt::white);  // outer highlight
-    p.drawLine(x0, y1, x1, y1);
-    p.drawLine(x1, y0, x1, y1);
-    p.setPen(Qt::black);  // inner dark shadow
-    p.drawLine(x0 + 1, y0 + 1, x1 - 2, y0 + 1);
-    p.drawLine(x0 + 1, y0 + 1, x0 + 1, y1 - 2);
-    p.setPen(toQColor(ui::sys::ButtonFace));  // inner light
-    p.drawLine(x0 + 1, y1 - 1, x1 - 1, y1 - 1);
-    p.drawLine(x1 - 1, y0 + 1, x1 - 1, y1 - 1);
+Edges paintSunkenBox(QPainter& p, const QRect& r, const QColor& ground) {
+    DevicePixels device(p, r);
+    const auto [x0, y0, x1, y1] = device.edges();
+    const int w = device.line();
+    device.fill(device.edges(), ground);
+    // Each line is the next band of w device pixels in from its edge. The highlights run the
+    // whole length of their edges, so they take the corners the shadows stop short of.
+    const QColor shadow = toQColor(ui::rgb(160, 160, 160));
+    device.fill({x0, y0, x1 - w, y0 + w}, shadow);  // outer shadow
+    device.fill({x0, y0, x0 + w, y1 - w}, shadow);
+    device.fill({x0, y1 - w, x1, y1}, Qt::white);  // outer highlight
+    device.fill({x1 - w, y0, x1, y1}, Qt::white);
+    device.fill({x0 + w, y0 + w, x1 - 2 * w, y0 + 2 * w}, Qt::black);  // inner dark shadow
+    device.fill({x0 + w, y0 + w, x0 + 2 * w, y1 - 2 * w}, Qt::black);
+    const QColor light = toQColor(ui::sys::ButtonFace);  // inner light
+    device.fill({x0 + w, y1 - 2 * w, x1 - w, y1 - w}, light);
+    device.fill({x1 - 2 * w, y0 + w, x1 - w, y1 - w}, light);
+    return {x0 + 2 * w, y0 + 2 * w, x1 - 2 * w, y1 - 2 * w};
 }
 
 void paintLabel(QPainter& p, const QRect& r, const ui::Label& label, LabelText& cache) {
@@ -74,8 +79,7 @@ void paintLabel(QPainter& p, const QRect& r, const ui::Label& label, LabelText& 
 }
 
 void paintTextBox(QPainter& p, const QRect& r, const ui::TextBox& field) {
-    p.fillRect(r, backOr(field, ui::sys::WindowBackground));
-    paintSunkenBorder(p, r);
+    paintSunkenBox(p, r, backOr(field, ui::sys::WindowBackground));
     p.setFont(toQFont(field.font()));
     p.setPen(foreOr(field, ui::sys::WindowText));
     p.drawText(r.adjusted(4, 2, -2, -2), static_cast<int>(Qt::AlignLeft | Qt::AlignVCenter),
@@ -92,29 +96,31 @@ void paintImage(QPainter& p, const QRect& r, const ui::Image& image, PictureCach
 }
 
 void paintPictureBox(QPainter& p, const QRect& r, const ui::PictureBox& cell, PictureCache& cache) {
-    p.fillRect(r, backOr(cell, ui::sys::ButtonFace));
-    paintSunkenBorder(p, r);
+    const Edges inside = paintSunkenBox(p, r, backOr(cell, ui::sys::ButtonFace));
     if (!cell.picture().isNull()) {
-        // Unscaled at the top left of the inner area, clipped to it.
-        const QRect inner = r.adjusted(2, 2, -2, -2);
+        // Unscaled at the top left of the inner area, clipped to what the border leaves.
         p.save();
-        p.setClipRect(inner);
-        p.drawPixmap(inner.topLeft(), cache.pixmap(cell.picture()));
+        clipToDevice(p, inside);
+        p.drawPixmap(r.topLeft() + QPoint(2, 2), cache.pixmap(cell.picture()));
         p.restore();
     }
 }
 
 void paintFrame(QPainter& p, const QRect& r, const ui::Frame& frame) {
     const QColor back = backOr(frame, ui::sys::ButtonFace);
-    p.fillRect(r, back);
     const QFont font = toQFont(frame.font());
     const QFontMetrics metrics(font);
-    const int lineY = r.top() + metrics.height() / 2;
-    // The etched border of a group frame.
-    p.setPen(toQColor(ui::rgb(128, 128, 128)));
-    p.drawRect(r.left(), lineY, r.width() - 2, r.bottom() - lineY - 1);
-    p.setPen(Qt::white);
-    p.drawRect(r.left() + 1, lineY + 1, r.width() - 2, r.bottom() - lineY - 1);
+    {
+        // The etched border of a group frame, through the middle of the caption's height: a
+        // shadow outline and over it, one line right and down, a highlight outline.
+        DevicePixels device(p, r);
+        const auto [x0, y0, x1, y1] = device.edges();
+        const int w = device.line();
+        const int line = device.row(r.top() + metrics.height() / 2);
+        device.fill(device.edges(), back);
+        device.outline({x0, line, x1 - w, y1 - w}, toQColor(ui::rgb(128, 128, 128)));
+        device.outline({x0 + w, line + w, x1, y1}, Qt::white);
+    }
     const QString caption = QString::fromStdString(frame.caption());
     if (!caption.isEmpty()) {
         const QRect text(r.left() + 8, r.top(), metrics.horizontalAdvance(caption) + 4,

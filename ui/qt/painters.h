@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "ui/control.h"
+#include "ui/qt/device_pixels.h"
 
 namespace uiqt {
 
@@ -27,7 +28,8 @@ void paintImage(QPainter& p, const QRect& r, const ui::Image& image, PictureCach
 void paintPictureBox(QPainter& p, const QRect& r, const ui::PictureBox& cell, PictureCache& cache);
 void paintFrame(QPainter& p, const QRect& r, const ui::Frame& frame);
 
-// The two-pixel sunken border of cells and text fields.
-void paintSunkenBorder(QPainter& p, const QRect& r);
+// The ground and the two-pixel sunken border of cells and text fields, in whole device pixels;
+// gives the inner area the border leaves.
+Edges paintSunkenBox(QPainter& p, const QRect& r, const QColor& ground);
 
 }  // namespace uiqt
