@@ -29,7 +29,6 @@ struct Battle {
         support::openSampleBattle(g);
     }
 
-    bool windowShown(const ui::Form& f) const { return v.onScreen(f); }
     std::vector<const ui::Form*> shown() {
         const std::vector<ui::Form*> forms = support::visibleForms(g);
         return {forms.begin(), forms.end()};
@@ -88,8 +87,8 @@ TEST(DroppedInputTest, AnInputOnTheBattleScreenThatTheComputersLastShotEndsIsDro
         ASSERT_EQ(untouched.shown(), std::vector<const ui::Form*>{&untouched.g.form3()})
             << "the shot alone ends the battle";
         EXPECT_EQ(clicked.shown(), std::vector<const ui::Form*>{&clicked.g.form3()});
-        EXPECT_TRUE(clicked.windowShown(clicked.g.form3()));
-        EXPECT_FALSE(clicked.windowShown(clicked.f2));
+        EXPECT_TRUE(clicked.v.onScreen(clicked.g.form3()));
+        EXPECT_FALSE(clicked.v.onScreen(clicked.f2));
         EXPECT_FALSE(clicked.v.app.ended());
         EXPECT_TRUE(clicked.platform.questions.empty()) << "asked from a hidden screen";
         EXPECT_EQ(
@@ -120,7 +119,7 @@ TEST(DroppedInputTest, InputsWhileTheExitQuestionIsOpenAreDropped) {
     EXPECT_TRUE(asked);
     EXPECT_EQ(b.platform.questions.size(), 1u) << "asked again from inside the question";
     EXPECT_EQ(b.shown(), std::vector<const ui::Form*>{&b.f2}) << "No: the battle goes on";
-    EXPECT_TRUE(b.windowShown(b.f2));
+    EXPECT_TRUE(b.v.onScreen(b.f2));
 }
 
 }  // namespace

@@ -9,10 +9,6 @@ namespace qtsupport {
 ManualView::ManualView(ui::Random& random, ui::Platform& platform)
     : app(clock, random, platform), game(app), view(app, game.forms()) {}
 
-bool ManualView::onScreen(const ui::Form& f) const {
-    return page(f) != nullptr && page(f)->isVisible();
-}
-
 bool ManualView::click(const ui::Control& c) {
     QWidget* w = widget(c);
     if (w == nullptr || !w->isVisible()) return false;

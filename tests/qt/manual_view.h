@@ -26,8 +26,7 @@ public:
     QWidget* widget(const ui::Control& c) const { return view.widgetFor(c); }
     uiqt::FormPage* page(const ui::Form& f) const { return view.pageFor(f); }
     uiqt::GameWindow& window() const { return view.window(); }
-    // Whether the window is up and shows the form's page.
-    bool onScreen(const ui::Form& f) const;
+    bool onScreen(const ui::Form& f) const { return view.onScreen(f); }
 
     // A left press and release in the middle of the control's widget; false when the widget
     // is not on screen, so no click could be made.

@@ -33,8 +33,7 @@ protected:
     QWidget* widget(const ui::Control& c) const { return view->widgetFor(c); }
     uiqt::FormPage* page(const ui::Form& f) const { return view->pageFor(f); }
     uiqt::GameWindow& window() const { return view->window(); }
-    // Whether the window is up and shows the form's page.
-    bool onScreen(const ui::Form& f) const { return page(f) != nullptr && page(f)->isVisible(); }
+    bool onScreen(const ui::Form& f) const { return view->onScreen(f); }
     // A left click in the middle of the control's widget, through Qt's event system.
     void click(const ui::Control& c);
     // Runs the event loop for `ms` of real time (timers tick).

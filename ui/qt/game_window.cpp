@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QPalette>
 #include <QScreen>
 #include <QWindow>
 
@@ -44,16 +43,9 @@ void GameWindow::showPage(FormPage& page, bool comeUp) {
         if (page_ != nullptr) page_->hide();
         page_ = &page;
     }
-    const ui::Form& form = page.form();
-    setWindowTitle(QString::fromStdString(form.caption()));
-    // A screen without a colour of its own shows the toolkit's window colour.
-    const QColor back = form.backColour() ? toQColor(*form.backColour())
-                                          : QGuiApplication::palette().color(QPalette::Window);
-    if (palette().color(QPalette::Window) != back) {
-        QPalette pal = palette();
-        pal.setColor(QPalette::Window, back);
-        setPalette(pal);
-    }
+    // A screen with a colour of its own has its page paint it; the others show the window's,
+    // the toolkit's window colour.
+    setWindowTitle(QString::fromStdString(page.form().caption()));
     if (!isVisible()) open();
     if (comeUp) this->comeUp();
 }

@@ -71,6 +71,11 @@ FormPage* View::pageFor(const ui::Form& form) const {
     return nullptr;
 }
 
+bool View::onScreen(const ui::Form& form) const {
+    const FormPage* page = pageFor(form);
+    return page != nullptr && page->isVisible();
+}
+
 QWidget* View::widgetFor(const ui::Control& control) const {
     FormPage* page = pageFor(control.form());
     return page ? page->widgetFor(control) : nullptr;

@@ -32,6 +32,8 @@ public:
     GameWindow& window() const { return *window_; }
     // The page of a form, or nullptr before the form was first shown.
     FormPage* pageFor(const ui::Form& form) const;
+    // Whether the window is up with the form's page in it.
+    bool onScreen(const ui::Form& form) const;
     QWidget* widgetFor(const ui::Control& control) const;
 
     // The user's inputs. Each is delivered only if, once the ticks that fell due before it
