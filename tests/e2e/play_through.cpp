@@ -74,6 +74,12 @@ int waitExit(pid_t pid, int ms) {
     return -1;
 }
 
+// A click that comes within the double-click interval of the one that brought a screen up is
+// the rest of a double click and goes nowhere; a player looks at a new screen before clicking.
+void lookAtTheNewScreen() {
+    std::this_thread::sleep_for(std::chrono::milliseconds(600));
+}
+
 // The player's eyes on the one window, as the screens take turns in it.
 bool welcomeShown(e2e::XSession& x, Window w, int ms) {
     return x.waitForPixelAtTwips(w, 1680 + 150, 3360 + 30, Rgb{128, 64, 0}, ms);
@@ -94,6 +100,7 @@ void play(e2e::XSession& x, const std::string& shots, pid_t game) {
     expect(x.waitForPixelAtTwips(window, 6000, 300, Rgb{0, 128, 128}, 5000),
            "the label opens the placement screen, teal");
     oneWindow("placement screen");
+    lookAtTheNewScreen();
 
     x.clickAtTwips(window, 7920 + 1327, 6960 + 427);  // "Начать размещение!"
     const std::vector<std::vector<int>> fleet = {{1, 2, 3, 4}, {6, 7, 8}, {21, 31, 41}, {10, 20},
@@ -117,6 +124,7 @@ void play(e2e::XSession& x, const std::string& shots, pid_t game) {
     expect(x.waitForPixelAtTwips(window, cellLeft(1200, 21) + 15, cellTop(21) + 15, kBlack, 10000),
            "the whole fleet opens the battle, which shows the player's fleet");
     oneWindow("battle");
+    lookAtTheNewScreen();
 
     // Shoot down the grid until a shot hits; clicks during the computer's move are refused,
     // so a cell that stays empty is tried again.

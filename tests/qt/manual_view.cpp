@@ -16,6 +16,13 @@ bool ManualView::click(const ui::Control& c) {
     return true;
 }
 
+bool ManualView::showsAlone(const ui::Form& f) {
+    for (const ui::Form* other : game.forms()) {
+        if (other->visible() != (other == &f)) return false;
+    }
+    return view.onScreen(f);
+}
+
 void ManualView::runDueTicks() {
     view.rearm();  // its wake-up was armed in real time, for the clock as it stood then
     for (int pass = 0; pass < 100; ++pass) {

@@ -27,6 +27,8 @@ public:
     uiqt::FormPage* page(const ui::Form& f) const { return view.pageFor(f); }
     uiqt::GameWindow& window() const { return view.window(); }
     bool onScreen(const ui::Form& f) const { return view.onScreen(f); }
+    // Whether the form is the one shown, and its page the one in the window.
+    bool showsAlone(const ui::Form& f);
 
     // A left press and release in the middle of the control's widget; false when the widget
     // is not on screen, so no click could be made.
