@@ -1,5 +1,6 @@
 #include "ui/qt/control_widget.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -97,6 +98,19 @@ ButtonWidget::ButtonWidget(ui::CommandButton& button, View& view, QWidget* paren
 
 ButtonWidget::~ButtonWidget() {
     button_.setObserver(nullptr);
+}
+
+// Return and Enter press the focused button, as on the desktops the game's players come from
+// and in its own question box; Space presses it as on any button. No button is the default: a
+// key presses only the button that has the keyboard. A held key presses once.
+void ButtonWidget::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        if (!event->isAutoRepeat()) click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void ButtonWidget::controlChanged() {

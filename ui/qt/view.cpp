@@ -7,6 +7,7 @@
 #include "ui/control.h"
 #include "ui/qt/form_page.h"
 #include "ui/qt/game_window.h"
+#include "ui/qt/input_gate.h"
 #include "ui/qt/look.h"
 
 namespace uiqt {
@@ -45,6 +46,7 @@ private:
 };
 
 View::View(ui::Application& app, std::vector<ui::Form*> forms) : app_(app) {
+    InputGate::installOn(*QCoreApplication::instance());
     wakeUp_.setSingleShot(true);
     wakeUp_.setTimerType(Qt::PreciseTimer);
     connect(&wakeUp_, &QTimer::timeout, this, &View::wake);

@@ -1,7 +1,8 @@
 // The painting layer for a set of forms: one window whose page is the screen the model shows,
 // a page for each form built the first time the model shows it, real clicks delivered into the
 // model, and the model's timers driven with real time. Clicks are delivered as handlers: no
-// tick runs until the click's handler has returned.
+// tick runs until the click's handler has returned. Before an input reaches a widget, the
+// application's input gate (input_gate.h) holds it to the screen it began on.
 #pragma once
 
 #include <QObject>
