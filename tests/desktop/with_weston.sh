@@ -27,7 +27,10 @@ while [ ! -S "$runtime/$socket" ]; do
     tries=$((tries + 1))
     sleep 0.05
 done
-XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland "$@"
+# Qt takes a window whose frame the compositor has not called for within 100 ms for one that is
+# no longer shown; a compositor on a loaded machine can be that late with a window that stays.
+XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland \
+    QT_WAYLAND_FRAME_CALLBACK_TIMEOUT=5000 "$@"
 status=$?
 stop
 exit "$status"
