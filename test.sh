@@ -32,7 +32,10 @@ scripts/deps.sh $packages
 cmake -S . -B "$dir" -G Ninja $flags -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 cmake --build "$dir"
 export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$(pwd)/tests/lsan.supp}"
-export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
+# The leak check does not follow the dynamic TLS of loaded libraries: GCC 12's sanitizer runtime
+# can misread where glibc puts those blocks, depending on where they happen to lie, and crash at
+# the program's end ("Tracer caught signal 11"). Leaks are found all the same.
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1:intercept_tls_get_addr=0}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 ctest --test-dir "$dir" --output-on-failure -j "$(nproc)"
 [ -n "${1:-}" ] || scripts/check-format.sh
