@@ -9,9 +9,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
-#include <QScreen>
 #include <QTest>
-#include <cmath>
 #include <functional>
 #include <memory>
 #include <string>
@@ -28,12 +26,10 @@ namespace {
 
 using qtsupport::openQuestionBox;
 
-// The middle of a widget in the X server's pixels, which the scale of the screen multiplies.
+// The middle of a widget, as xdotool places the pointer: in the X server's pixels.
 QString where(QWidget* w) {
-    const QPoint logical = w->mapToGlobal(w->rect().center());
-    const double scale = QGuiApplication::primaryScreen()->devicePixelRatio();
-    return QString::number(std::lround(logical.x() * scale)) + ' ' +
-           QString::number(std::lround(logical.y() * scale));
+    const QPoint p = desktop::toDevicePixels(w->mapToGlobal(w->rect().center()));
+    return QString::number(p.x()) + ' ' + QString::number(p.y());
 }
 
 // The inputs the X server sent the game's native windows, each counted once: how many double

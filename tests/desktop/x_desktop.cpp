@@ -54,6 +54,10 @@ std::vector<long> readProperty(Display* d, Window w, const char* name, Atom type
 
 }  // namespace
 
+QPoint toDevicePixels(QPoint logical) {
+    return {static_cast<int>(toDevice(logical.x())), static_cast<int>(toDevice(logical.y()))};
+}
+
 XDesktop::XDesktop() : display_(XOpenDisplay(nullptr)) {
     if (display_ == nullptr) throw std::runtime_error("no X display");
     // A window manager announces itself on the root window early in its start; it is ready

@@ -16,6 +16,10 @@ struct _XDisplay;
 
 namespace desktop {
 
+// A point of Qt's logical pixels in the X server's device pixels, which the screen's scale
+// multiplies.
+QPoint toDevicePixels(QPoint logical);
+
 using XWindow = unsigned long;  // Xlib's Window
 
 class XDesktop final : public qtsupport::Desktop {

@@ -38,13 +38,8 @@ struct Battle {
 // The computer one hit from winning, its shot due and not yet run.
 struct BattleOnTheBrink : Battle {
     BattleOnTheBrink() {
-        f2.txtVr.setText("19");
-        v.click(f2.Picture(100 + 5));             // a miss: the move is the computer's
-        random.script({support::pick(43, 101)});  // its next shot: the Люгер on 43
-        v.advance(100);                           // the poll arms the shot clock
-        const ui::Millis due = *f2.Timer1.due();
-        v.advance(due - 1 - v.clock.now());
-        v.setClock(due);
+        v.toTheComputersLastShot(random);
+        v.setClock(*f2.Timer1.due());
     }
 };
 

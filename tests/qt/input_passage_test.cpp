@@ -70,15 +70,10 @@ struct Game {
         f2.hide();
         g.form3().show();
     }
-    // The computer one hit from winning, the player's move handed over, the shot clock one
-    // millisecond from its tick.
+    // The computer one millisecond from its winning shot.
     void toTheBrink() {
         toBattle();
-        f2.txtVr.setText("19");
-        f2.Picture(100 + 5).click();              // a miss: the move is the computer's
-        random.script({support::pick(43, 101)});  // its next shot: the Люгер on 43
-        v.advance(100);                           // the poll arms the shot clock
-        v.advance(*f2.Timer1.due() - 1 - v.clock.now());
+        v.toTheComputersLastShot(random);
     }
     bool shotAt(int n) const { return g.module1().VystrelyIgroka[n] == n; }
 };

@@ -49,4 +49,13 @@ void ManualView::setClock(ui::Millis t) {
     view.rearm();
 }
 
+void ManualView::toTheComputersLastShot(support::TestRandom& random) {
+    game::Form2& f2 = game.form2();
+    f2.txtVr.setText("19");
+    click(f2.Picture(100 + 5));               // a miss: the move is the computer's
+    random.script({support::pick(43, 101)});  // its next shot: the Люгер on 43
+    advance(100);                             // the poll arms the shot clock
+    advance(*f2.Timer1.due() - 1 - clock.now());
+}
+
 }  // namespace qtsupport

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "shell/game.h"
+#include "support/game_fixture.h"
 #include "ui/application.h"
 #include "ui/clock.h"
 #include "ui/qt/form_page.h"
@@ -39,6 +40,10 @@ public:
     void advance(ui::Millis ms);
     // Puts the clock at `t`, runs nothing: a tick that falls due stays due.
     void setClock(ui::Millis t);
+    // From a battle with the player to move (the sample fleets): a click on water hands the move
+    // to the computer, which needs one hit more to win and makes it with its next shot, from
+    // `random`; time stops a millisecond before that shot.
+    void toTheComputersLastShot(support::TestRandom& random);
 };
 
 }  // namespace qtsupport
