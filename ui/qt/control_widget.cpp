@@ -102,12 +102,13 @@ ButtonWidget::~ButtonWidget() {
 
 // Return and Enter press the focused button, as on the desktops the game's players come from
 // and in its own question box; Space presses it as on any button. No button is the default: a
-// key presses only the button that has the keyboard. A held key presses once.
+// key presses only the button that has the keyboard. A held key's repeats never come here: the
+// input gate (input_gate.h) holds them back.
 void ButtonWidget::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         event->accept();
-        if (!event->isAutoRepeat()) click();
+        click();
         return;
     }
     QPushButton::keyPressEvent(event);
